@@ -1,0 +1,234 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#include "MessageDlg.h"
+#include "Artwork.h"
+#include "GlyphButton.h"
+#include "HelpViewer.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+struct KindInfo {
+    QStyle::StandardPixmap icon;
+    bool hasIcon;
+    const char *createCaption; // nullptr: the program file's name
+    const char *shownCaption;  // nullptr: the program file's full path
+};
+
+const KindInfo kinds[] = {
+    {QStyle::SP_MessageBoxWarning, true, QT_TRANSLATE_NOOP("MessageDialog", "Bemærk"), QT_TRANSLATE_NOOP("MessageDialog", "Advarsel")},
+    {QStyle::SP_MessageBoxCritical, true, QT_TRANSLATE_NOOP("MessageDialog", "Fejl"), QT_TRANSLATE_NOOP("MessageDialog", "Fejl")},
+    {QStyle::SP_MessageBoxInformation, true, QT_TRANSLATE_NOOP("MessageDialog", "Information"), QT_TRANSLATE_NOOP("MessageDialog", "Information")},
+    {QStyle::SP_MessageBoxQuestion, true, nullptr, ""},
+    {QStyle::SP_CustomBase, false, nullptr, nullptr},
+};
+
+struct ButtonInfo {
+    const char *name;
+    const char *caption;
+    int result;
+    bool isDefault;
+    bool isCancel;
+    const char *glyph;
+};
+
+const ButtonInfo buttonTable[] = {
+    {"YES", QT_TRANSLATE_NOOP("MessageDialog", "&Ja"), mrYes, true, false, "ok"},
+    {"NO", QT_TRANSLATE_NOOP("MessageDialog", "&Nej"), mrNo, false, true, "nej"},
+    {"OK", QT_TRANSLATE_NOOP("MessageDialog", "OK"), mrOk, true, false, "ok"},
+    {"CANCEL", QT_TRANSLATE_NOOP("MessageDialog", "&Annullér"), mrCancel, false, true, "annuller"},
+    {"ABORT", QT_TRANSLATE_NOOP("MessageDialog", "&Fortryd"), mrAbort, false, false, "annuller"},
+    {"RETRY", QT_TRANSLATE_NOOP("MessageDialog", "&Gentag"), mrRetry, false, false, "gentag"},
+    {"IGNORE", QT_TRANSLATE_NOOP("MessageDialog", "&Ignorér"), mrIgnore, false, false, "ignorer"},
+    {"ALL", QT_TRANSLATE_NOOP("MessageDialog", "A&lle"), mrAll, false, false, "alle"},
+    {"NOTOALL", QT_TRANSLATE_NOOP("MessageDialog", "&Nej"), mrNo, false, true, "nej"},
+    {"YESTOALL", QT_TRANSLATE_NOOP("MessageDialog", "&Ja"), mrYes, true, false, "ok"},
+    {"HELP", QT_TRANSLATE_NOOP("MessageDialog", "&Hjælp"), mrNone, false, false, "hjaelp-lille"},
+};
+
+QString programPath()
+{
+    return QCoreApplication::applicationFilePath();
+}
+
+QFont dialogFont(bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+MessageDialog::MessageDialog(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+{
+}
+
+bool MessageDialog::isCancelButton(const QPushButton *button) const
+{
+    return m_cancelButtons.contains(const_cast<QPushButton *>(button));
+}
+
+void MessageDialog::reject()
+{
+    // closing through the title bar is an ordinary answer
+    done(mrCancel);
+}
+
+void MessageDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        // "Annullér" wins where several buttons could cancel
+        QPushButton *escape = findChild<QPushButton *>(QStringLiteral("CANCEL"));
+        if (!escape && !m_cancelButtons.isEmpty())
+            escape = m_cancelButtons.first();
+        if (escape)
+            escape->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+std::unique_ptr<MessageDialog> CreateMessageDialogDk(const QString &text, TDialogKind kind, TDialogButtons buttons)
+{
+    std::unique_ptr<MessageDialog> dialog(new MessageDialog(QApplication::activeWindow()));
+    dialog->setFont(dialogFont(true));
+    const KindInfo &info = kinds[kind <= dkCustom ? kind : dkCustom];
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect measured = QFontMetrics(dialog->font())
+                               .boundingRect(QRect(0, 0, screen.width() / 2, 0),
+                                             Qt::AlignLeft | Qt::TextWordWrap, text);
+    const int textWidth = measured.width();
+    const int textHeight = measured.height();
+
+    auto *label = new QLabel(text, dialog.get());
+    label->setObjectName(QStringLiteral("Message"));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    dialog->m_label = label;
+
+    QSize iconSize(0, 0);
+    if (info.hasIcon) {
+        iconSize = QSize(32, 32);
+        auto *icon = new QLabel(dialog.get());
+        icon->setObjectName(QStringLiteral("Image"));
+        icon->setPixmap(dialog->style()->standardIcon(info.icon, nullptr, dialog.get()).pixmap(iconSize));
+        dialog->m_icon = icon;
+    }
+
+    int contentWidth = textWidth + 20;
+    int contentHeight = textHeight + 10;
+    if (info.hasIcon) {
+        contentWidth = textWidth + 20 + iconSize.width() + 10;
+        contentHeight = std::max(iconSize.height() + 10, textHeight + 10);
+    }
+
+    QPushButton *defaultButton = nullptr;
+    QPushButton *noButton = nullptr;
+    QPushButton *okButton = nullptr;
+    bool hasCancel = false;
+    for (int n = 0; n <= dbHelp; ++n) {
+        if (!(buttons & (1u << n)))
+            continue;
+        const ButtonInfo &b = buttonTable[n];
+        const QSize glyphSize(18, n == dbAll ? 19 : 18);
+        auto *button = new GlyphButton(QCoreApplication::translate("MessageDialog", b.caption),
+                                       Artwork::icon(QLatin1String(b.glyph)), glyphSize, dialog.get());
+        button->setObjectName(QLatin1String(b.name));
+        button->resize(MessageDialog::ButtonWidth, MessageDialog::ButtonHeight);
+        button->setAutoDefault(true);
+        if (b.isDefault && !defaultButton)
+            defaultButton = button;
+        if (b.isCancel)
+            dialog->m_cancelButtons << button;
+        if (n == dbNo)
+            noButton = button;
+        if (n == dbOK)
+            okButton = button;
+        if (n == dbCancel)
+            hasCancel = true;
+        const int result = b.result;
+        MessageDialog *d = dialog.get();
+        if (n == dbHelp) {
+            QObject::connect(button, &QPushButton::clicked, d, [d] {
+                if (d->helpContext() != 0)
+                    HelpViewer::showContext(d->helpContext());
+            });
+        } else {
+            QObject::connect(button, &QPushButton::clicked, d, [d, result] { d->done(result); });
+        }
+        dialog->m_buttons << button;
+    }
+    if (noButton && hasCancel)
+        dialog->m_cancelButtons.removeAll(noButton);
+    if (okButton && !hasCancel)
+        dialog->m_cancelButtons.append(okButton);
+    if (defaultButton)
+        defaultButton->setDefault(true);
+
+    const int count = int(dialog->m_buttons.size());
+    const int rowWidth = count * MessageDialog::ButtonWidth + (count - 1) * 8 + 30;
+    const int bandHeight = MessageDialog::ButtonHeight + 18;
+    const int clientWidth = std::max({150, contentWidth, rowWidth});
+    const int clientHeight = std::max(55, contentHeight + bandHeight);
+
+    int labelTop = 10;
+    int iconTop = 0;
+    int y = 10 + textHeight;
+    if (info.hasIcon && iconSize.height() > textHeight) {
+        iconTop = 10;
+        labelTop = 10 + iconSize.height() / 2 - textHeight / 2;
+        y = 10 + iconSize.height();
+    } else if (info.hasIcon) {
+        iconTop = 10 + textHeight / 2 - iconSize.height() / 2;
+    }
+    const int labelLeft = info.hasIcon ? 10 + iconSize.width() + 10 : 10;
+    label->setGeometry(labelLeft, labelTop, textWidth, textHeight);
+    if (dialog->m_icon)
+        dialog->m_icon->setGeometry(10, iconTop, iconSize.width(), iconSize.height());
+
+    int x = clientWidth / 2 - rowWidth / 2 + 15;
+    for (QPushButton *button : std::as_const(dialog->m_buttons)) {
+        button->move(x, y + 10);
+        x += MessageDialog::ButtonWidth + 8;
+    }
+
+    dialog->setFixedSize(clientWidth, clientHeight);
+    dialog->setWindowTitle(info.createCaption ? QCoreApplication::translate("MessageDialog", info.createCaption)
+                                              : QFileInfo(programPath()).fileName());
+    dialog->move(screen.x() + screen.width() / 2 - clientWidth / 2, screen.y() + screen.height() / 2 - clientHeight / 2);
+    return dialog;
+}
+
+int MessageDlgDk(const QString &text, TDialogKind kind, TDialogButtons buttons, int helpContext)
+{
+    std::unique_ptr<MessageDialog> dialog = CreateMessageDialogDk(text, kind, buttons);
+    dialog->setHelpContext(helpContext);
+    const KindInfo &info = kinds[kind <= dkCustom ? kind : dkCustom];
+    dialog->setWindowTitle(info.shownCaption ? QCoreApplication::translate("MessageDialog", info.shownCaption)
+                                             : programPath());
+    // measured bold, shown regular; the layout keeps the bold sizes
+    dialog->setFont(dialogFont(false));
+    return dialog->exec();
+}
+
+bool AskYesNo(const QString &text)
+{
+    return MessageDlgDk(text, dkConfirmation, dialogButtons({dbYes, dbNo}), 0) == mrYes;
+}
+
+void showError(const QString &text)
+{
+    MessageDlgDk(text, dkError, dialogButtons({dbOK}), 0);
+}

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#include "PrinterService.h"
+#include "MessageDlg.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+std::unique_ptr<QPrinter> g_printer;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PrinterService", text);
+}
+
+} // namespace
+
+QPrinter &PrinterService::printer()
+{
+    if (!g_printer) {
+        g_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        g_printer->setFullPage(true);
+    }
+    return *g_printer;
+}
+
+bool PrinterService::setup(QWidget *parent)
+{
+    QPrintDialog dialog(&printer(), parent);
+    dialog.setWindowTitle(tr("Printer opsætning"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool PrinterService::checkAvailable()
+{
+    QPrinter &p = printer();
+    // Qt falls back to an unnamed PDF file when there is no queue at all
+    const bool toFile = p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty();
+    if (toFile || !QPrinterInfo::availablePrinterNames().isEmpty())
+        return true;
+    showError(tr("Der er ingen printer. Installér en printer, og prøv igen."));
+    return false;
+}
+
+bool PrinterService::begin(QPainter &painter, const QString &title)
+{
+    QPrinter &p = printer();
+    p.setDocName(title);
+    if (painter.begin(&p))
+        return true;
+    showError(tr("Printeren kunne ikke begynde udskriften."));
+    return false;
+}
+
+void PrinterService::useFileForTesting(const QString &pdfPath)
+{
+    printer().setOutputFormat(QPrinter::PdfFormat);
+    printer().setOutputFileName(pdfPath);
+}
+
+void PrinterService::reset()
+{
+    g_printer.reset();
+}

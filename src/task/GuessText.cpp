@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#include "GuessText.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace GuessText {
+
+static QString tr(const char *text)
+{
+    return QCoreApplication::translate("GuessText", text);
+}
+
+QString numberText(int n)
+{
+    return QString::number(n) + QStringLiteral(".") + tr(" gæt:");
+}
+
+QString pointText(const TGuess &guess)
+{
+    QString text = QStringLiteral("(") + QString::number(guess.X) + QStringLiteral(",");
+    if (guess.Y == -1)
+        text += QStringLiteral(" )");
+    else
+        text += QString::number(guess.Y) + QStringLiteral("), ");
+    return text;
+}
+
+QString fixed2(double value, const QLocale &locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(value, 'f', 2);
+}
+
+QString distanceText(double distance, TDistanceMeasure measure, const QLocale &locale)
+{
+    if (distance == 0.0)
+        return tr(" Netop!");
+    if (measure == dmTaxi)
+        return tr("afstand ") + QString::number(std::llround(distance));
+    return tr("afstand ") + fixed2(distance, locale);
+}
+
+QString solutionText(int hiddenX, int hiddenY)
+{
+    return tr("Den rigtige løsning er ") + QStringLiteral("(") + QString::number(hiddenX)
+        + QStringLiteral(",") + QString::number(hiddenY) + QStringLiteral(")");
+}
+
+QString measureTitle(TDistanceMeasure measure)
+{
+    return measure == dmTaxi ? tr("Taxi afstand") : tr("Direkte afstand");
+}
+
+QString hintText(int n, int x, int y, double distance, const QLocale &locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    // 15 significant digits, trailing zeros dropped, never an exponent here
+    QString number = plain.toString(distance, 'f', 15 - (distance >= 1.0 ? int(std::floor(std::log10(distance))) + 1 : 1));
+    const QString point = plain.decimalPoint();
+    if (number.contains(point)) {
+        while (number.endsWith(QLatin1Char('0')))
+            number.chop(1);
+        if (number.endsWith(point))
+            number.chop(point.size());
+    }
+    return QString::number(n) + tr(". gæt: (") + QString::number(x) + QStringLiteral(", ")
+        + QString::number(y) + QStringLiteral(")") + tr(", afstand ") + number;
+}
+
+QString averageText(qint64 weighted, qint64 total, const QLocale &locale)
+{
+    // round half up in hundredths: floor((200 w + t) / 2t)
+    const qint64 hundredths = (200 * weighted + total) / (2 * total);
+    return QString::number(hundredths / 100) + locale.decimalPoint()
+        + QStringLiteral("%1").arg(hundredths % 100, 2, 10, QLatin1Char('0'));
+}
+
+QStringList statisticsReport(const TaskState &state, const QLocale &locale)
+{
+    QStringList lines;
+    lines << QStringLiteral(" ") << tr(" Antal gæt  Antal opgaver") << QStringLiteral(" ");
+    qint64 total = 0;
+    qint64 weighted = 0;
+    for (int n = 1; n <= MaxGuesses; ++n) {
+        lines << QStringLiteral("     ") + QString::number(n) + QStringLiteral("          ")
+                + QString::number(state.SolvedIn[n]);
+        total += state.SolvedIn[n];
+        weighted += qint64(n) * state.SolvedIn[n];
+    }
+    lines << QStringLiteral(" ");
+    if (total > 0) {
+        lines << tr(" Gennemsnit") + QStringLiteral("   ") + averageText(weighted, total, locale) + tr(" gæt");
+        lines << QStringLiteral(" ");
+    }
+    lines << tr(" Ikke løst") + QStringLiteral("      ") + QString::number(state.Unsolved);
+    return lines;
+}
+
+} // namespace GuessText

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "TaskState.h"
+
+#include <QString>
+
+// What the rules ask of the window around them. The board window answers these
+// requests in the game; tests answer them with a recording fake.
+class TaskView
+{
+public:
+    virtual ~TaskView() = default;
+
+    virtual void EnableCoordinateButtons(bool enabled) = 0;
+    // Show the prompt with this caption and restart its blinking.
+    virtual void arrowStart(char16_t caption) = 0;
+    // New caption, blinking restarted; visibility is left to the blinking.
+    virtual void arrowSwitch(char16_t caption) = 0;
+    virtual void arrowStop() = 0;
+    virtual void setSolveButtonVisible(bool visible) = 0;
+    virtual void repaintBoard() = 0;
+    virtual void DrawGuessLog() = 0;
+    virtual bool AskYesNo(const QString &question) = 0;
+    // Shows the settings dialog modally; true when it was closed with OK.
+    virtual bool showSettings() = 0;
+    virtual TDistanceMeasure distanceMeasure() const = 0;
+};

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#include "About.h"
+#include "Artwork.h"
+#include "GlyphButton.h"
+#include "MessageDlg.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+namespace {
+
+QLabel *arialLabel(const QString &text, int pixelSize, bool bold, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette black = label->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(black);
+    return label;
+}
+
+} // namespace
+
+TfmAbout::TfmAbout(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("fmAbout"));
+    setWindowTitle(tr("Om Gitterspor"));
+    setFixedSize(298, 213);
+
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(2);
+    panel->setGeometry(8, 8, 281, 161);
+
+    auto *icon = new QLabel(panel);
+    icon->setObjectName(QStringLiteral("ProgramIcon"));
+    icon->setGeometry(16, 24, 32, 32);
+    icon->setPixmap(Artwork::programIcon().pixmap(32, 32));
+
+    ProductName = arialLabel(tr("Gitterspor"), 24, true, panel);
+    ProductName->setObjectName(QStringLiteral("ProductName"));
+    ProductName->move(64, 24);
+    ProductName->adjustSize();
+    Version = arialLabel(tr("Version 25102001"), 13, false, panel);
+    Version->setObjectName(QStringLiteral("Version"));
+    Version->move(16, 96);
+    Version->adjustSize();
+    auto *publisher = arialLabel(tr("Udgivet af Gitterspor-projektet"), 13, false, panel);
+    publisher->move(16, 120);
+    publisher->adjustSize();
+
+    OKButton = new GlyphButton(tr("OK"), Artwork::icon(QStringLiteral("ok")), QSize(18, 18), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(111, 178, 77, 27);
+    QFont bold(QStringLiteral("MS Sans Serif"));
+    bold.setPixelSize(11);
+    bold.setBold(true);
+    OKButton->setFont(bold);
+    OKButton->setDefault(true);
+    OKButton->setFocus();
+    connect(OKButton, &QPushButton::clicked, this, [this] { done(mrOk); });
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - rect().center());
+}
+
+void TfmAbout::keyPressEvent(QKeyEvent *event)
+{
+    // no cancel button: Escape leaves the box open
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}

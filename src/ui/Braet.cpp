@@ -1,0 +1,653 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#include "Braet.h"
+#include "About.h"
+#include "Artwork.h"
+#include "BoardPainter.h"
+#include "GuessText.h"
+#include "HelpViewer.h"
+#include "Indstil.h"
+#include "MessageDlg.h"
+#include "PlayerName.h"
+#include "PrinterService.h"
+#include "Splash.h"
+#include "TaskPage.h"
+#include "Visstat.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+
+const QColor WindowGreen(0x00, 0x80, 0x40);
+const QColor HintYellow(0xFF, 0xFF, 0x80);
+const QColor LogErase(0xFF, 0xFF, 0x88);
+
+constexpr int GridLeft = 41 + 1; // the grid lies at (1, 1) in its frame at (41, 80)
+constexpr int GridTop = 80 + 1;
+constexpr int HintIdleMs = 250;
+constexpr int HintTolerance = 5;
+
+qint64 monotonicMs()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
+}
+
+} // namespace
+
+// ---- BoardGrid ----
+
+BoardGrid::BoardGrid(TfmBraet *board)
+    : QWidget(nullptr)
+    , m_board(board)
+{
+    setObjectName(QStringLiteral("sgNet"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardGrid::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    const TaskState &state = m_board->state();
+    for (int column = 0; column < LatticeSize; ++column) {
+        for (int row = 0; row < LatticeSize; ++row) {
+            const QRect cell(column * BoardPainter::CellSize, row * BoardPainter::CellSize, BoardPainter::CellSize,
+                             BoardPainter::CellSize);
+            if (cell.intersects(dirty))
+                BoardPainter::drawCell(painter, state, column, row, cell, 1, BoardPainter::Medium::Screen);
+        }
+    }
+}
+
+void BoardGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_board->sgNetMouseUp(event->button(), event->position().toPoint());
+}
+
+void BoardGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    m_board->sgNetMouseMove(event->position().toPoint());
+}
+
+// ---- ArrowPrompt ----
+
+void ArrowPrompt::setCaption(char16_t caption)
+{
+    if (m_caption == caption)
+        return;
+    m_caption = caption;
+    update();
+}
+
+void ArrowPrompt::paintEvent(QPaintEvent *)
+{
+    // A 19-px yellow arrow, right for x and up for y, drawn rather than taken
+    // from a symbol font that Linux does not have.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(width() / 2.0, height() / 2.0);
+    if (m_caption == ArrowExpectY)
+        painter.rotate(-90);
+    const QPolygonF arrow({{-9.5, -2.5}, {1.5, -2.5}, {1.5, -7.5}, {9.5, 0}, {1.5, 7.5}, {1.5, 2.5}, {-9.5, 2.5}});
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xFF, 0xFF, 0x00));
+    painter.drawPolygon(arrow);
+}
+
+// ---- PictureBox ----
+
+PictureBox::PictureBox(const QImage *image, QWidget *parent)
+    : QWidget(parent)
+    , m_image(image)
+{
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, *m_image);
+}
+
+// ---- TfmBraet ----
+
+TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
+    : QWidget(parent)
+    , m_engine(*this, std::move(places))
+    , m_clock(monotonicMs)
+{
+    setObjectName(QStringLiteral("fmBraet"));
+    setWindowTitle(tr("Gitterspor"));
+    setWindowIcon(Artwork::programIcon());
+    setAutoFillBackground(true);
+    QPalette green = palette();
+    green.setColor(QPalette::Window, WindowGreen);
+    setPalette(green);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(12);
+    setFont(font);
+    setMouseTracking(true);
+    resize(640, 480);
+
+    createToolBar();
+    createBoard();
+
+    Popup = new QMenu(this);
+    Popup->addAction(tr("Vejledning"), this, &TfmBraet::Vejledning1Click)->setObjectName(QStringLiteral("Vejledning1"));
+    Popup->addSeparator()->setObjectName(QStringLiteral("N1"));
+    Popup->addAction(tr("Om Gitterspor"), this, &TfmBraet::AboutClick)->setObjectName(QStringLiteral("Om1"));
+
+    tiArrow.setInterval(1000);
+    connect(&tiArrow, &QTimer::timeout, this, &TfmBraet::tiArrowTimer);
+    tiHint.setInterval(100);
+    connect(&tiHint, &QTimer::timeout, this, &TfmBraet::tiHintTimer);
+    tiHint.start();
+
+    m_logImage = Artwork::picture(QStringLiteral("notesblok"), QSize(240, 300)).toImage().convertToFormat(QImage::Format_RGB32);
+    m_titlePicture = Artwork::picture(QStringLiteral("titel"), QSize(270, 220));
+    m_logFont = QFont(QStringLiteral("Arial"));
+    m_logFont.setPixelSize(12);
+
+    bbBegynd->setFocus();
+    FormCreate();
+}
+
+TfmBraet::~TfmBraet()
+{
+    delete m_splash;
+}
+
+void TfmBraet::createToolBar()
+{
+    paTool = new QFrame(this);
+    paTool->setObjectName(QStringLiteral("paTool"));
+    paTool->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    paTool->setAutoFillBackground(true);
+    paTool->setPalette(QApplication::palette());
+    paTool->setGeometry(0, 0, width(), 40);
+
+    struct ToolButton {
+        QPushButton **field;
+        const char *name;
+        const char *hint;
+        const char *glyph;
+        QSize glyphSize;
+        void (TfmBraet::*handler)();
+    };
+    const ToolButton buttons[] = {
+        {&bbAfslut, "bbAfslut", QT_TR_NOOP("Luk Gitterspor"), "afslut", {28, 29}, &TfmBraet::bbAfslutClick},
+        {&bbHelp, "bbHelp", QT_TR_NOOP("Hjælp"), "hjaelp", {27, 28}, &TfmBraet::bbHelpClick},
+        {&bbStatistik, "bbStatistik", QT_TR_NOOP("Spiller-statistik"), "statistik", {29, 29}, &TfmBraet::bbStatistikClick},
+        {&bbBegynd, "bbBegynd", QT_TR_NOOP("Start opgave"), "begynd", {27, 28}, &TfmBraet::bbStartClick},
+        {&bbIndstil, "bbIndstil", QT_TR_NOOP("Indstillinger"), "indstil", {28, 29}, &TfmBraet::bbIndstilClick},
+        {&bbLavOpgave, "bbLavOpgave", QT_TR_NOOP("Lav opgave"), "lavopgave", {30, 30}, &TfmBraet::bbLavOpgaveClick},
+        {&bbPrint, "bbPrint", QT_TR_NOOP("Udskriv opgave"), "udskriv", {25, 25}, &TfmBraet::bbPrintClick},
+    };
+    for (const ToolButton &b : buttons) { // in the tool bar's tab order
+        auto *button = new QPushButton(paTool);
+        button->setObjectName(QLatin1String(b.name));
+        button->setIcon(Artwork::icon(QLatin1String(b.glyph)));
+        button->setIconSize(b.glyphSize);
+        button->setToolTip(tr(b.hint));
+        button->setAccessibleName(tr(b.hint));
+        button->setGeometry(0, 2, 36, 36);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, b.handler);
+        *b.field = button;
+    }
+    bbBegynd->move(8, 2);
+    bbLavOpgave->move(48, 2);
+}
+
+void TfmBraet::createBoard()
+{
+    // y buttons first: they come first in the tab order
+    for (int n = LatticeMax; n >= 0; --n) {
+        auto *button = new QPushButton(QString::number(n), this);
+        button->setObjectName(QStringLiteral("btY%1").arg(n));
+        button->setAccessibleName(tr("y %1").arg(n));
+        button->setGeometry(15, 84, 24, 24);
+        button->setEnabled(false);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, &TfmBraet::btY0Click);
+        btY[n] = button;
+    }
+    for (int n = 0; n <= LatticeMax; ++n) {
+        auto *button = new QPushButton(QString::number(n), this);
+        button->setObjectName(QStringLiteral("btX%1").arg(n));
+        button->setAccessibleName(tr("x %1").arg(n));
+        button->setGeometry(45, 415, 24, 24);
+        button->setEnabled(false);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, &TfmBraet::btX0Click);
+        btX[n] = button;
+    }
+
+    paPil = new ArrowPrompt(this);
+    paPil->setObjectName(QStringLiteral("paPil"));
+    paPil->setGeometry(14, 414, 24, 24);
+    paPil->hide();
+
+    btLoes = new QPushButton(tr("Løs opgaven"), this);
+    btLoes->setObjectName(QStringLiteral("btLoes"));
+    btLoes->setGeometry(160, 50, 89, 22);
+    btLoes->setAutoDefault(false);
+    btLoes->hide();
+    connect(btLoes, &QPushButton::clicked, this, &TfmBraet::btLoesClick);
+
+    Panel2 = new QFrame(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel2->setLineWidth(1);
+    Panel2->setGeometry(41, 80, 332, 332);
+    sgNet = new BoardGrid(this);
+    sgNet->setParent(Panel2);
+    sgNet->setGeometry(1, 1, 330, 330);
+    sgNet->setAccessibleName(tr("Gitteret"));
+
+    paHint = new QLabel(this);
+    paHint->setObjectName(QStringLiteral("paHint"));
+    paHint->setGeometry(312, 46, 137, 19);
+    paHint->setFrameStyle(QFrame::Box | QFrame::Plain);
+    paHint->setLineWidth(1);
+    paHint->setAlignment(Qt::AlignCenter);
+    paHint->setAutoFillBackground(true);
+    QPalette hint = paHint->palette();
+    hint.setColor(QPalette::Window, HintYellow);
+    hint.setColor(QPalette::WindowText, Qt::black);
+    paHint->setPalette(hint);
+    paHint->hide();
+    paHint->raise();
+
+    paLog = new PictureBox(&m_logImage, this);
+    paLog->setObjectName(QStringLiteral("paLog"));
+    paLog->setGeometry(376, 80, 241, 305);
+}
+
+void TfmBraet::setWindows(TfmIndstil *indstil, TfmAbout *about, TfmStatistik *statistik)
+{
+    m_indstil = indstil;
+    m_about = about;
+    m_statistik = statistik;
+}
+
+void TfmBraet::FormCreate()
+{
+    m_splash = ShowSplash(m_titlePicture);
+    QCoreApplication::processEvents();
+    LastBoardMove = now();
+}
+
+bool TfmBraet::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return handled;
+}
+
+void TfmBraet::FormActivate()
+{
+    for (int n = 1; n <= LatticeMax; ++n)
+        btX[n]->move(btX[n - 1]->x() + 30, btX[n]->y());
+    for (int n = LatticeMax - 1; n >= 0; --n)
+        btY[n]->move(btY[n]->x(), btY[n + 1]->y() + 30);
+    FormResize();
+    // the log font is set when the log picture is drawn on (DrawGuessLog)
+    DrawGuessLog();
+    if (m_statistik)
+        m_statistik->GameName = tr("Gitterspor");
+}
+
+void TfmBraet::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    paTool->setGeometry(0, 0, width(), 40);
+    FormResize();
+}
+
+void TfmBraet::FormResize()
+{
+    const QSize outer = frameGeometry().size();
+    if (outer.width() >= 640 && outer.height() >= 480) {
+        bbAfslut->move(paTool->width() - 8 - bbAfslut->width(), bbAfslut->y());
+        bbHelp->move(bbAfslut->x() - 4 - bbHelp->width(), bbHelp->y());
+        bbStatistik->move(bbHelp->x() - 16 - bbStatistik->width(), bbStatistik->y());
+        bbIndstil->move(bbStatistik->x() - 4 - bbIndstil->width(), bbIndstil->y());
+        bbPrint->move(bbIndstil->x() - 4 - bbPrint->width(), bbPrint->y());
+        return;
+    }
+    const QSize frame = outer - size();
+    resize(std::max(outer.width(), 640) - frame.width(), std::max(outer.height(), 480) - frame.height());
+}
+
+void TfmBraet::closeEvent(QCloseEvent *event)
+{
+    if (MessageDlgDk(tr("Luk Gitterspor?"), dkConfirmation, dialogButtons({dbYes, dbNo}), 0) == mrYes)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TfmBraet::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
+        bbLavOpgave->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TfmBraet::mouseMoveEvent(QMouseEvent *event)
+{
+    // moves over a control without tracking bubble up here; only the bare
+    // background counts
+    if (!childAt(event->position().toPoint()))
+        FormMouseMove();
+}
+
+// ---- Requests of the rules ----
+
+TDistanceMeasure TfmBraet::distanceMeasure() const
+{
+    return m_indstil ? m_indstil->distanceMeasure() : dmTaxi;
+}
+
+void TfmBraet::EnableCoordinateButtons(bool enabled)
+{
+    for (QPushButton *button : btX)
+        button->setEnabled(enabled);
+    for (QPushButton *button : btY)
+        button->setEnabled(enabled);
+}
+
+void TfmBraet::enableArrowTimer()
+{
+    // enabling a running timer does not restart its period
+    if (!tiArrow.isActive())
+        tiArrow.start();
+}
+
+void TfmBraet::arrowStart(char16_t caption)
+{
+    paPil->setCaption(caption);
+    paPil->show();
+    ArrowTicks = 0;
+    enableArrowTimer();
+}
+
+void TfmBraet::arrowSwitch(char16_t caption)
+{
+    paPil->setCaption(caption);
+    ArrowTicks = 0;
+    enableArrowTimer();
+}
+
+void TfmBraet::arrowStop()
+{
+    paPil->hide();
+    tiArrow.stop();
+}
+
+void TfmBraet::setSolveButtonVisible(bool visible)
+{
+    btLoes->setVisible(visible);
+}
+
+void TfmBraet::repaintBoard()
+{
+    sgNet->update();
+}
+
+bool TfmBraet::AskYesNo(const QString &question)
+{
+    return ::AskYesNo(question);
+}
+
+bool TfmBraet::showSettings()
+{
+    return m_indstil && m_indstil->exec() == mrOk;
+}
+
+void TfmBraet::tiArrowTimer()
+{
+    ++ArrowTicks;
+    if (ArrowTicks > 6) {
+        paPil->show();
+        tiArrow.stop();
+        return;
+    }
+    if (paPil->isVisible()) {
+        paPil->hide();
+        tiArrow.setInterval(100);
+    } else {
+        paPil->show();
+        tiArrow.setInterval(1000);
+    }
+}
+
+// ---- Commands ----
+
+void TfmBraet::bbStartClick()
+{
+    m_engine.bbStartClick();
+}
+
+void TfmBraet::bbLavOpgaveClick()
+{
+    m_engine.bbLavOpgaveClick();
+}
+
+void TfmBraet::bbIndstilClick()
+{
+    m_engine.bbIndstilClick();
+}
+
+namespace {
+// "btX7" gives 7, "btY10" gives 10: at most two characters from the fourth.
+int buttonValue(const QObject *button)
+{
+    return button ? button->objectName().mid(3, 2).toInt() : -1;
+}
+} // namespace
+
+void TfmBraet::btX0Click()
+{
+    m_engine.btX0Click(buttonValue(sender()));
+}
+
+void TfmBraet::btY0Click()
+{
+    m_engine.btY0Click(buttonValue(sender()));
+}
+
+void TfmBraet::btLoesClick()
+{
+    m_engine.btLoesClick();
+}
+
+void TfmBraet::sgNetMouseUp(Qt::MouseButton button, QPoint point)
+{
+    TaskEngine::MouseButton which;
+    switch (button) {
+    case Qt::LeftButton:
+        which = TaskEngine::MouseButton::Left;
+        break;
+    case Qt::RightButton:
+        which = TaskEngine::MouseButton::Right;
+        break;
+    case Qt::MiddleButton:
+        which = TaskEngine::MouseButton::Middle;
+        break;
+    default:
+        return;
+    }
+    m_engine.sgNetMouseUp(which, point.x(), point.y());
+}
+
+void TfmBraet::bbAfslutClick()
+{
+    close();
+}
+
+void TfmBraet::bbHelpClick()
+{
+    const QPoint corner(bbHelp->x() + bbHelp->width() - 2, bbHelp->y() + bbHelp->height() + 2);
+    Popup->popup(mapToGlobal(corner));
+}
+
+void TfmBraet::Vejledning1Click()
+{
+    HelpViewer::showContents();
+}
+
+void TfmBraet::AboutClick()
+{
+    if (m_about)
+        m_about->exec();
+}
+
+void TfmBraet::bbStatistikClick()
+{
+    ShowStatistics();
+}
+
+void TfmBraet::bbPrintClick()
+{
+    PrintTask();
+}
+
+// ---- Guess log ----
+
+void TfmBraet::DrawGuessLog()
+{
+    QPainter painter(&m_logImage);
+    painter.setFont(m_logFont);
+    painter.setPen(Qt::black);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(LogErase);
+    painter.fillRect(QRect(50, 50, 232 - 50, 260 - 50), LogErase);
+    m_logTexts.clear();
+    auto write = [&](int x, int y, const QString &text) {
+        painter.drawText(QRect(x, y, 240 - x, 300 - y), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        m_logTexts.append({text, QPoint(x, y)});
+        return painter.fontMetrics().horizontalAdvance(text);
+    };
+
+    const TDistanceMeasure measure = distanceMeasure();
+    QFont underlined = m_logFont;
+    underlined.setUnderline(true);
+    painter.setFont(underlined);
+    write(82, 50, GuessText::measureTitle(measure));
+    painter.setFont(m_logFont);
+
+    const TaskState &state = m_engine.state();
+    int y = 78;
+    for (int n = 1; n <= std::min(state.GuessNo, MaxGuesses); ++n) {
+        const TGuess &guess = state.Guesses[n];
+        if (guess.X < 0)
+            continue;
+        int x = 52;
+        x += write(x, y, GuessText::numberText(n)) + 4;
+        x += write(x, y, GuessText::pointText(guess)) + 2;
+        if (guess.Y < 0) {
+            y += 20;
+            continue;
+        }
+        write(x, y, GuessText::distanceText(guess.Distance, measure));
+        if (n == MaxGuesses) {
+            y += 20;
+            write(52, y, GuessText::solutionText(state.HiddenX, state.HiddenY));
+            repaintBoard();
+        }
+        y += 20;
+    }
+    painter.end();
+    paLog->update();
+}
+
+// ---- Hover hint ----
+
+void TfmBraet::tiHintTimer()
+{
+    if (now() - LastBoardMove > HintIdleMs)
+        ShowGuessHint();
+}
+
+void TfmBraet::sgNetMouseMove(QPoint point)
+{
+    if (paHint->isVisible() && std::abs(BoardMouseX - HintMouseX) > HintTolerance
+        && std::abs(BoardMouseY - HintMouseY) > HintTolerance)
+        paHint->hide();
+    BoardMouseX = point.x();
+    BoardMouseY = point.y();
+    LastBoardMove = now();
+}
+
+void TfmBraet::FormMouseMove()
+{
+    paHint->hide();
+}
+
+void TfmBraet::ShowGuessHint()
+{
+    if (BoardMouseX < 0 || BoardMouseY < 0)
+        return;
+    const int column = BoardMouseX / BoardPainter::CellSize;
+    const int row = BoardMouseY / BoardPainter::CellSize;
+    if (column > LatticeMax || row > LatticeMax)
+        return;
+    const int x = column;
+    const int y = LatticeMax - row;
+    const int n = state().guessAt(x, y);
+    if (n == 0)
+        return;
+    paHint->setText(GuessText::hintText(n, x, y, state().Guesses[n].Distance));
+    paHint->move(30 * column + 65, 30 * row + 53);
+    HintMouseX = BoardMouseX;
+    HintMouseY = BoardMouseY;
+    paHint->show();
+}
+
+// ---- Statistics and printing ----
+
+void TfmBraet::ShowStatistics()
+{
+    if (!m_statistik)
+        return;
+    m_statistik->setReport(GuessText::statisticsReport(state()));
+    m_statistik->exec();
+}
+
+void TfmBraet::paintTaskPage(QPainter &painter, int resolution, const QString &title) const
+{
+    TaskPage::paint(painter, resolution, state(), distanceMeasure(), title);
+}
+
+void TfmBraet::PrintTask()
+{
+    // the printer is looked at before the name is asked for
+    if (!PrinterService::checkAvailable())
+        return;
+    const int resolution = PrinterService::printer().resolution();
+    if (!AskPlayerName())
+        return;
+    const QString title = PlayerName().isEmpty() ? tr("Gitterspor") : tr("Gitterspor (%1)").arg(PlayerName());
+    QPainter painter;
+    if (!PrinterService::begin(painter, title))
+        return;
+    paintTaskPage(painter, resolution, title);
+    painter.end();
+}

@@ -1,0 +1,195 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "TaskEngine.h"
+#include "TaskView.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class TfmAbout;
+class TfmIndstil;
+class TfmSplash;
+class TfmStatistik;
+class TfmBraet;
+
+// The board grid: 11 x 11 cells of 30 px, every cell painted from the task
+// state at paint time.
+class BoardGrid : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BoardGrid(TfmBraet *board);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    TfmBraet *m_board;
+};
+
+// The yellow arrow that tells which axis to choose next.
+class ArrowPrompt : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    char16_t caption() const { return m_caption; }
+    void setCaption(char16_t caption);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    char16_t m_caption = ArrowExpectX;
+};
+
+// A picture control that shows an image kept by its owner.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    PictureBox(const QImage *image, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const QImage *m_image;
+};
+
+// The main window: tool bar, board, coordinate buttons, arrow prompt, guess
+// log and hover hint. It owns the task of the run.
+class TfmBraet : public QWidget, private TaskView
+{
+    Q_OBJECT
+public:
+    // places: where computer tasks hide their point (random when null).
+    explicit TfmBraet(std::unique_ptr<HiddenPlaceSource> places = nullptr, QWidget *parent = nullptr);
+    ~TfmBraet() override;
+
+    // The windows created after this one at start-up.
+    void setWindows(TfmIndstil *indstil, TfmAbout *about, TfmStatistik *statistik);
+
+    TaskEngine &engine() { return m_engine; }
+    const TaskState &state() const { return m_engine.state(); }
+    TDistanceMeasure distanceMeasure() const override;
+
+    // Controls, named as the window's design names them.
+    QFrame *paTool = nullptr;
+    QPushButton *bbBegynd = nullptr;
+    QPushButton *bbLavOpgave = nullptr;
+    QPushButton *bbPrint = nullptr;
+    QPushButton *bbIndstil = nullptr;
+    QPushButton *bbStatistik = nullptr;
+    QPushButton *bbHelp = nullptr;
+    QPushButton *bbAfslut = nullptr;
+    QFrame *Panel2 = nullptr;
+    BoardGrid *sgNet = nullptr;
+    std::array<QPushButton *, LatticeSize> btX{};
+    std::array<QPushButton *, LatticeSize> btY{};
+    ArrowPrompt *paPil = nullptr;
+    QPushButton *btLoes = nullptr;
+    QLabel *paHint = nullptr;
+    PictureBox *paLog = nullptr;
+    QMenu *Popup = nullptr;
+    QTimer tiArrow;
+    QTimer tiHint;
+    int ArrowTicks = 0;
+    TfmSplash *splash() const { return m_splash; }
+
+    // The notepad picture the log is drawn on.
+    const QImage &logImage() const { return m_logImage; }
+    // The texts written by the last DrawGuessLog, with their top-left corners.
+    struct LogText {
+        QString text;
+        QPoint at;
+    };
+    const QList<LogText> &logTexts() const { return m_logTexts; }
+
+    // Hover hint state.
+    int BoardMouseX = 0;
+    int BoardMouseY = 0;
+    int HintMouseX = 0;
+    int HintMouseY = 0;
+    qint64 LastBoardMove = 0; // ms on the monotonic clock
+    void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
+
+    void DrawGuessLog() override;
+    void ShowStatistics();
+    void PrintTask();
+
+    // Page of the task printout at a given resolution (printer pixels per inch).
+    void paintTaskPage(QPainter &painter, int resolution, const QString &title) const;
+
+public slots:
+    void bbStartClick();
+    void bbLavOpgaveClick();
+    void bbIndstilClick();
+    void btX0Click();
+    void btY0Click();
+    void btLoesClick();
+    void bbAfslutClick();
+    void bbHelpClick();
+    void Vejledning1Click();
+    void AboutClick();
+    void bbStatistikClick();
+    void bbPrintClick();
+    void tiArrowTimer();
+    void tiHintTimer();
+
+    void sgNetMouseUp(Qt::MouseButton button, QPoint point);
+    void sgNetMouseMove(QPoint point);
+    void FormMouseMove();
+    void ShowGuessHint();
+    void FormActivate();
+    void FormResize();
+
+protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    // Requests of the rules.
+    void EnableCoordinateButtons(bool enabled) override;
+    void arrowStart(char16_t caption) override;
+    void arrowSwitch(char16_t caption) override;
+    void arrowStop() override;
+    void setSolveButtonVisible(bool visible) override;
+    void repaintBoard() override;
+    bool AskYesNo(const QString &question) override;
+    bool showSettings() override;
+
+    void FormCreate();
+    void createToolBar();
+    void createBoard();
+    void enableArrowTimer();
+    qint64 now() const { return m_clock(); }
+
+    TaskEngine m_engine;
+    QPointer<TfmIndstil> m_indstil;
+    QPointer<TfmAbout> m_about;
+    QPointer<TfmStatistik> m_statistik;
+    TfmSplash *m_splash = nullptr;
+    QPixmap m_titlePicture;
+    QImage m_logImage;
+    QList<LogText> m_logTexts;
+    QFont m_logFont;
+    std::function<qint64()> m_clock;
+};

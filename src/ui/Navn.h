@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "Skriv dit navn": asks for the player's name before a printout.
+class TfmBrugerNavn : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfmBrugerNavn(QWidget *parent = nullptr);
+
+    QLineEdit *edNavn = nullptr;
+    QPushButton *OKBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+
+    void reject() override;
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void FormActivate();
+
+    QLabel *Label1 = nullptr;
+};

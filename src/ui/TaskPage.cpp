@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#include "TaskPage.h"
+#include "BoardPainter.h"
+#include "GuessText.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cmath>
+
+namespace TaskPage {
+
+Geometry geometry(int resolution)
+{
+    // 0.4 inch per cell at every resolution; the text keeps the board's size
+    const int cell = int(std::lround(0.4 * resolution));
+    return {cell, std::max(1, cell / 30), GridFontPoints};
+}
+
+int pixelsForPoints(int points, int resolution)
+{
+    return std::max(1, int(std::lround(points * double(resolution) / 72.0)));
+}
+
+void paint(QPainter &painter, int resolution, const TaskState &state, TDistanceMeasure measure, const QString &title)
+{
+    const Geometry g = geometry(resolution);
+    const int b = g.cell;
+    constexpr int rows = LatticeSize;
+
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(pixelsForPoints(g.textPoints + 2, resolution));
+    font.setUnderline(true);
+    painter.setPen(Qt::black);
+    auto write = [&](int x, int y, const QString &text) {
+        const QFontMetrics metrics(painter.font(), painter.device());
+        painter.drawText(QRect(x, y, metrics.horizontalAdvance(text) + metrics.height(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        return metrics.horizontalAdvance(text);
+    };
+    painter.setFont(font);
+    write(4 * b, b, title);
+
+    font.setPixelSize(pixelsForPoints(g.textPoints, resolution));
+    font.setUnderline(false);
+    painter.setFont(font);
+    const QFontMetrics metrics(font, painter.device());
+    const int digitWidth = metrics.horizontalAdvance(QStringLiteral("8"));
+    const int digitHeight = metrics.height();
+
+    for (int i = 0; i < LatticeSize; ++i) {
+        const int dx = (b - digitWidth) / 2;
+        const int dy = (b - digitHeight) / 2;
+        write((i + 2) * b + dx, (rows + 3) * b + dy, QString::number(i));
+        write(b + dx, (i + 3) * b + dy, QString::number(LatticeMax - i));
+    }
+
+    for (int column = 0; column < LatticeSize; ++column) {
+        for (int row = 0; row < LatticeSize; ++row) {
+            const QRect cell((column + 2) * b, (row + 3) * b, b, b);
+            BoardPainter::drawCell(painter, state, column, row, cell, g.unit, BoardPainter::Medium::Paper);
+        }
+    }
+
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    int py = (rows + 5) * b;
+    font.setUnderline(true);
+    painter.setFont(font);
+    write(2 * b + 32, py, GuessText::measureTitle(measure));
+    font.setUnderline(false);
+    painter.setFont(font);
+
+    for (int n = 1; n <= std::min(state.GuessNo, MaxGuesses); ++n) {
+        py += b;
+        const TGuess &guess = state.Guesses[n];
+        if (guess.X < 0)
+            continue;
+        int px = 2 * b;
+        px += write(px, py, GuessText::numberText(n)) + 4;
+        px += write(px, py, GuessText::pointText(guess)) + 2;
+        if (guess.Y < 0)
+            continue;
+        write(px, py, GuessText::distanceText(guess.Distance, measure));
+        if (n == MaxGuesses) {
+            py += b;
+            write(2 * b, py, GuessText::solutionText(state.HiddenX, state.HiddenY));
+        }
+    }
+    painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+} // namespace TaskPage

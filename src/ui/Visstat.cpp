@@ -1,0 +1,170 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#include "Visstat.h"
+#include "Artwork.h"
+#include "GlyphButton.h"
+#include "MessageDlg.h"
+#include "PlayerName.h"
+#include "PrinterService.h"
+#include "TaskPage.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QScreen>
+
+int TfmStatistik::PrintLeft = 0;
+int TfmStatistik::PrintTop = 0;
+int TfmStatistik::LineHeight = 0;
+
+namespace {
+constexpr int BarHeight = 37;
+constexpr int MemoFontPixels = 13;
+constexpr int MemoFontPoints = 10;
+} // namespace
+
+TfmStatistik::TfmStatistik(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("fmStatistik"));
+    setWindowTitle(tr("Spil statistik"));
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setPixelSize(MemoFontPixels);
+    setFont(courier);
+    resize(470 - 8, 396 - 27);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    QFont small(QStringLiteral("MS Sans Serif"));
+    small.setPixelSize(11);
+    BitBtn1 = new GlyphButton(tr("Udskriv"), Artwork::icon(QStringLiteral("printer-lille")), QSize(16, 16), Panel1);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(9, 2, 80, 33);
+    BitBtn1->setFont(small);
+    BitBtn1->setAutoDefault(false);
+    bbClose = new GlyphButton(tr("Luk"), Artwork::icon(QStringLiteral("afslut")), QSize(28, 29), Panel1);
+    bbClose->setObjectName(QStringLiteral("bbClose"));
+    bbClose->setGeometry(377, 2, 80, 33);
+    bbClose->setFont(small);
+    bbClose->setAutoDefault(false);
+    connect(BitBtn1, &QPushButton::clicked, this, &TfmStatistik::BitBtn1Click);
+    connect(bbClose, &QPushButton::clicked, this, &TfmStatistik::bbCloseClick);
+
+    meStat = new QPlainTextEdit(this);
+    meStat->setObjectName(QStringLiteral("meStat"));
+    meStat->setReadOnly(true);
+    meStat->setFont(courier);
+    meStat->setLineWrapMode(QPlainTextEdit::NoWrap);
+    meStat->setAccessibleName(tr("Spil statistik"));
+}
+
+void TfmStatistik::setReport(const QStringList &lines)
+{
+    m_lines = lines;
+    meStat->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void TfmStatistik::reject()
+{
+    done(mrCancel);
+}
+
+void TfmStatistik::bbCloseClick()
+{
+    done(mrCancel);
+}
+
+void TfmStatistik::showEvent(QShowEvent *event)
+{
+    FormShow();
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        move(screen.center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+void TfmStatistik::FormShow()
+{
+    const int height = std::max(360, int(m_lines.size()) * (MemoFontPixels + 4));
+    qsizetype longest = 24;
+    for (const QString &line : std::as_const(m_lines))
+        longest = std::max(longest, line.size());
+    const int width = std::max(400, (MemoFontPoints - 1) * int(longest) + 8);
+    resize(width, height);
+}
+
+void TfmStatistik::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    Panel1->setGeometry(0, 0, width(), BarHeight);
+    meStat->setGeometry(0, BarHeight, width(), height() - BarHeight);
+    bbClose->move(Panel1->width() - 88, bbClose->y());
+}
+
+QString TfmStatistik::printTitle() const
+{
+    QString title = tr("Statistik for ") + GameName;
+    if (!PlayerName().isEmpty())
+        title += QStringLiteral(" (") + PlayerName() + QStringLiteral(")");
+    return title;
+}
+
+void TfmStatistik::BitBtn1Click()
+{
+    if (!PrinterService::checkAvailable())
+        return;
+    if (!AskPlayerName())
+        return;
+    QPrinter &printer = PrinterService::printer();
+    QPainter painter;
+    if (!PrinterService::begin(painter, printTitle()))
+        return;
+    printReport(painter, printer.paperRect(QPrinter::DevicePixel).toRect().width(), printer.resolution());
+    painter.end();
+}
+
+void TfmStatistik::printReport(QPainter &painter, int pageWidth, int resolution)
+{
+    painter.setPen(Qt::black);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    PrintLeft = pageWidth / 9;
+    PrintTop = PrintLeft;
+    PrintLine(painter, printTitle(), 12, true, resolution);
+    NewLine(LineHeight);
+    PrintLine(painter, QStringLiteral(" "), 12, false, resolution);
+    NewLine(LineHeight);
+    for (const QString &line : std::as_const(m_lines)) {
+        PrintLine(painter, line, 10, false, resolution);
+        NewLine(LineHeight);
+    }
+    PrintLine(painter, QStringLiteral(" "), 12, false, resolution);
+    NewLine(LineHeight);
+}
+
+void TfmStatistik::PrintLine(QPainter &painter, const QString &text, int size, bool underlined, int resolution)
+{
+    QFont font(meStat->font().family());
+    font.setStyleHint(QFont::TypeWriter);
+    const int height = TaskPage::pixelsForPoints(size, resolution);
+    font.setPixelSize(height);
+    font.setUnderline(underlined);
+    painter.setFont(font);
+    const QFontMetrics metrics(font, painter.device());
+    painter.drawText(QRect(PrintLeft, PrintTop, metrics.horizontalAdvance(text) + height, metrics.height()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    if (height > LineHeight)
+        LineHeight = height;
+}
+
+void TfmStatistik::NewLine(int height)
+{
+    PrintTop += height + 12;
+    LineHeight = 20;
+}

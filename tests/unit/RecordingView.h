@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "HiddenPlaceSource.h"
+#include "TaskView.h"
+
+#include <QStringList>
+
+#include <deque>
+
+// Answers the rules' requests without any window and writes down what was
+// asked, so tests can check both the state and the view updates.
+class RecordingView : public TaskView
+{
+public:
+    QStringList calls;
+    QStringList questions;
+    std::deque<bool> answers;        // answers to AskYesNo, in order; "no" when empty
+    std::deque<bool> settingsResults; // OK or not for each settings dialog; OK when empty
+    TDistanceMeasure measure = dmTaxi;
+    bool buttonsEnabled = false;
+    bool arrowVisible = false;
+    bool solveVisible = false;
+    char16_t caption = ArrowExpectX;
+    // What the settings dialog does to the measure while it is open.
+    TDistanceMeasure measureChosenInSettings = dmTaxi;
+    bool changeMeasureInSettings = false;
+
+    void EnableCoordinateButtons(bool enabled) override
+    {
+        buttonsEnabled = enabled;
+        calls << QStringLiteral("enable %1").arg(enabled);
+    }
+    void arrowStart(char16_t c) override
+    {
+        caption = c;
+        arrowVisible = true;
+        calls << QStringLiteral("arrowStart %1").arg(int(c), 0, 16);
+    }
+    void arrowSwitch(char16_t c) override
+    {
+        caption = c;
+        calls << QStringLiteral("arrowSwitch %1").arg(int(c), 0, 16);
+    }
+    void arrowStop() override
+    {
+        arrowVisible = false;
+        calls << QStringLiteral("arrowStop");
+    }
+    void setSolveButtonVisible(bool visible) override
+    {
+        solveVisible = visible;
+        calls << QStringLiteral("solve %1").arg(visible);
+    }
+    void repaintBoard() override { calls << QStringLiteral("repaint"); }
+    void DrawGuessLog() override { calls << QStringLiteral("log"); }
+    bool AskYesNo(const QString &question) override
+    {
+        questions << question;
+        calls << QStringLiteral("ask ") + question;
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    bool showSettings() override
+    {
+        calls << QStringLiteral("settings");
+        if (changeMeasureInSettings)
+            measure = measureChosenInSettings;
+        if (settingsResults.empty())
+            return true;
+        const bool ok = settingsResults.front();
+        settingsResults.pop_front();
+        return ok;
+    }
+    TDistanceMeasure distanceMeasure() const override { return measure; }
+};
+
+// Hands out the hidden places a test asks for, then (0, 0).
+class FixedPlaces : public HiddenPlaceSource
+{
+public:
+    explicit FixedPlaces(std::deque<std::pair<int, int>> places = {})
+        : m_places(std::move(places))
+    {
+    }
+    std::pair<int, int> nextPlace() override
+    {
+        if (m_places.empty())
+            return {0, 0};
+        auto place = m_places.front();
+        m_places.pop_front();
+        return place;
+    }
+    void push(int x, int y) { m_places.emplace_back(x, y); }
+
+private:
+    std::deque<std::pair<int, int>> m_places;
+};
