@@ -1,0 +1,217 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#include "HelpViewer.h"
+#include "MessageDlg.h"
+#include "ModalDriver.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTextBrowser>
+
+// The message dialog: its layout arithmetic, its buttons and what the keys
+// and the title bar return.
+class TestMessageDialog : public QObject
+{
+    Q_OBJECT
+
+    static QStringList names(const MessageDialog &dialog)
+    {
+        QStringList list;
+        for (QPushButton *b : dialog.buttons())
+            list << b->objectName();
+        return list;
+    }
+
+private slots:
+    void askYesNoLayout()
+    {
+        auto dialog = CreateMessageDialogDk(QStringLiteral("Ny opgave?"), dkConfirmation, dialogButtons({dbYes, dbNo}));
+        const int textHeight = dialog->messageLabel()->height();
+        QVERIFY(textHeight <= 32);
+        QVERIFY(dialog->messageLabel()->width() <= 130);
+        QCOMPARE(dialog->size(), QSize(192, 87));
+        QCOMPARE(dialog->iconLabel()->geometry(), QRect(10, 10, 32, 32));
+        QCOMPARE(names(*dialog), QStringList({"YES", "NO"}));
+        QCOMPARE(dialog->buttons()[0]->geometry(), QRect(15, 52, 77, 27));
+        QCOMPARE(dialog->buttons()[1]->geometry(), QRect(100, 52, 77, 27));
+        QCOMPARE(dialog->buttons()[0]->text(), QStringLiteral("&Ja"));
+        QCOMPARE(dialog->buttons()[1]->text(), QStringLiteral("&Nej"));
+        // the text is centred on the icon
+        QCOMPARE(dialog->messageLabel()->pos(), QPoint(52, 10 + 16 - textHeight / 2));
+        // centred on the screen
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(dialog->pos(), QPoint(screen.width() / 2 - 96, screen.height() / 2 - 43));
+    }
+
+    void emptyButtonSet()
+    {
+        auto dialog = CreateMessageDialogDk(QStringLiteral("x"), dkCustom, 0);
+        QCOMPARE(dialog->width(), 150);
+        QVERIFY(dialog->buttons().isEmpty());
+        QVERIFY(!dialog->iconLabel());
+        QCOMPARE(dialog->messageLabel()->x(), 10);
+        QCOMPARE(dialog->height(), std::max(55, dialog->messageLabel()->height() + 10 + 45));
+    }
+
+    void longTextWrapsAtHalfTheScreen()
+    {
+        const QString text = QStringLiteral("Gitterspor ").repeated(200); // far over 255 characters
+        auto dialog = CreateMessageDialogDk(text, dkInformation, dialogButtons({dbOK}));
+        const int half = QGuiApplication::primaryScreen()->geometry().width() / 2;
+        QLabel *label = dialog->messageLabel();
+        QVERIFY(label->width() <= half);
+        QVERIFY(label->width() > half - 100);
+        QVERIFY(label->height() > 5 * label->fontMetrics().height());
+        // the window grows downwards around the text, buttons 8 px above the bottom
+        QCOMPARE(dialog->height(), label->height() + 10 + 45);
+        QCOMPARE(dialog->buttons()[0]->geometry().bottom() + 1, dialog->height() - 8);
+    }
+
+    void shortTextTakesTheRowWidth()
+    {
+        auto dialog = CreateMessageDialogDk(QStringLiteral("Ja?"), dkCustom,
+                                            dialogButtons({dbYes, dbNo, dbCancel, dbHelp}));
+        QCOMPARE(dialog->width(), 4 * 77 + 3 * 8 + 30);
+        QCOMPARE(dialog->messageLabel()->x(), 10);
+        QCOMPARE(dialog->buttons()[0]->x(), 15);
+    }
+
+    void buttonsInTableOrder()
+    {
+        auto dialog = CreateMessageDialogDk(QStringLiteral("?"), dkWarning,
+                                            dialogButtons({dbHelp, dbYesToAll, dbNoToAll, dbAll, dbIgnore, dbRetry,
+                                                           dbAbort, dbCancel, dbOK, dbNo, dbYes}));
+        QCOMPARE(names(*dialog), QStringList({"YES", "NO", "OK", "CANCEL", "ABORT", "RETRY", "IGNORE", "ALL",
+                                              "NOTOALL", "YESTOALL", "HELP"}));
+        QStringList captions;
+        for (QPushButton *b : dialog->buttons())
+            captions << b->text();
+        QCOMPARE(captions, QStringList({"&Ja", "&Nej", "OK", "&Annullér", "&Fortryd", "&Gentag", "&Ignorér", "A&lle",
+                                        "&Nej", "&Ja", "&Hjælp"}));
+        // bits above 10 mean nothing
+        auto extra = CreateMessageDialogDk(QStringLiteral("?"), dkWarning, TDialogButtons(0xF801));
+        QCOMPARE(names(*extra), QStringList({"YES"}));
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("created");
+        QTest::addColumn<QString>("shown");
+        const QString file = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+        QTest::newRow("warning") << int(dkWarning) << "Bemærk" << "Advarsel";
+        QTest::newRow("error") << int(dkError) << "Fejl" << "Fejl";
+        QTest::newRow("information") << int(dkInformation) << "Information" << "Information";
+        QTest::newRow("confirmation") << int(dkConfirmation) << file << "";
+        QTest::newRow("custom") << int(dkCustom) << file << QCoreApplication::applicationFilePath();
+    }
+
+    void captions()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, created);
+        QFETCH(QString, shown);
+        auto dialog = CreateMessageDialogDk(QStringLiteral("x"), TDialogKind(kind), dialogButtons({dbOK}));
+        QCOMPARE(dialog->windowTitle(), created);
+        QString seen;
+        bool bold = true;
+        whenModal([&](QWidget *w) {
+            seen = w->windowTitle();
+            bold = w->font().bold();
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        MessageDlgDk(QStringLiteral("x"), TDialogKind(kind), dialogButtons({dbOK}), 0);
+        QCOMPARE(seen, shown);
+        QVERIFY(!bold);
+    }
+
+    void keysAndResults_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("key"); // 0: close through the title bar
+        QTest::addColumn<int>("result");
+        const int yesNo = dialogButtons({dbYes, dbNo});
+        const int yesNoCancel = dialogButtons({dbYes, dbNo, dbCancel});
+        const int ok = dialogButtons({dbOK});
+        QTest::newRow("yes/no Escape") << yesNo << int(Qt::Key_Escape) << int(mrNo);
+        QTest::newRow("yes/no Enter") << yesNo << int(Qt::Key_Return) << int(mrYes);
+        QTest::newRow("yes/no closed") << yesNo << 0 << int(mrCancel);
+        QTest::newRow("yes/no/cancel Escape") << yesNoCancel << int(Qt::Key_Escape) << int(mrCancel);
+        QTest::newRow("yes/no/cancel Enter") << yesNoCancel << int(Qt::Key_Return) << int(mrYes);
+        QTest::newRow("OK Escape") << ok << int(Qt::Key_Escape) << int(mrOk);
+        QTest::newRow("OK Enter") << ok << int(Qt::Key_Return) << int(mrOk);
+        QTest::newRow("retry/ignore Escape does nothing, then closed")
+            << int(dialogButtons({dbRetry, dbIgnore})) << -1 << int(mrCancel);
+    }
+
+    void keysAndResults()
+    {
+        QFETCH(int, buttons);
+        QFETCH(int, key);
+        QFETCH(int, result);
+        whenModal([key](QWidget *w) {
+            if (key > 0) {
+                QTest::keyClick(w, Qt::Key(key));
+                return;
+            }
+            if (key < 0)
+                QTest::keyClick(w, Qt::Key_Escape);
+            QTimer::singleShot(0, w, [w] {
+                if (w->isVisible())
+                    w->close();
+            });
+        });
+        QCOMPARE(MessageDlgDk(QStringLiteral("Ny opgave?"), dkConfirmation, TDialogButtons(buttons), 0), result);
+    }
+
+    void askYesNo()
+    {
+        whenModal([](QWidget *w) { w->findChild<QPushButton *>(QStringLiteral("YES"))->click(); });
+        QVERIFY(AskYesNo(QStringLiteral("Luk Gitterspor?")));
+        whenModal([](QWidget *w) { w->findChild<QPushButton *>(QStringLiteral("NO"))->click(); });
+        QVERIFY(!AskYesNo(QStringLiteral("Luk Gitterspor?")));
+    }
+
+    void dialogIsGoneWhenTheCallReturns()
+    {
+        QPointer<QWidget> seen;
+        whenModal([&](QWidget *w) {
+            seen = w;
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        AskYesNo(QStringLiteral("?"));
+        QVERIFY(seen.isNull());
+    }
+
+    void helpButton()
+    {
+        HelpViewer::setHelpFile(QStringLiteral("GITTERSP.HLP"));
+        // context 0: neither closes nor opens the help
+        bool stillOpen = false;
+        whenModal([&](QWidget *w) {
+            w->findChild<QPushButton *>(QStringLiteral("HELP"))->click();
+            QCoreApplication::processEvents();
+            stillOpen = w->isVisible() && !HelpViewer::instance();
+            w->findChild<QPushButton *>(QStringLiteral("OK"))->click();
+        });
+        QCOMPARE(MessageDlgDk(QStringLiteral("?"), dkInformation, dialogButtons({dbOK, dbHelp}), 0), int(mrOk));
+        QVERIFY(stillOpen);
+
+        // a context opens the help at its section and keeps the dialog open
+        whenModal([&](QWidget *w) {
+            w->findChild<QPushButton *>(QStringLiteral("HELP"))->click();
+            stillOpen = w->isVisible() && HelpViewer::instance();
+            w->findChild<QPushButton *>(QStringLiteral("OK"))->click();
+        });
+        QCOMPARE(MessageDlgDk(QStringLiteral("?"), dkInformation, dialogButtons({dbOK, dbHelp}), 4), int(mrOk));
+        QVERIFY(stillOpen);
+        QVERIFY(HelpViewer::instance());
+        QCOMPARE(HelpViewer::instance()->browser()->source().fragment(), QStringLiteral("k4"));
+        delete HelpViewer::instance();
+    }
+};
+
+QTEST_MAIN(TestMessageDialog)
+#include "tst_messagedialog.moc"
