@@ -34,6 +34,9 @@ TfmAbout::TfmAbout(QWidget *parent)
 {
     setObjectName(QStringLiteral("fmAbout"));
     setWindowTitle(tr("Om Gitterspor"));
+    QFont system(QStringLiteral("System"));
+    system.setPixelSize(13);
+    setFont(system);
     setFixedSize(298, 213);
 
     auto *panel = new QFrame(this);
@@ -41,6 +44,9 @@ TfmAbout::TfmAbout(QWidget *parent)
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
     panel->setGeometry(8, 8, 281, 161);
+    QFont sans(QStringLiteral("MS Sans Serif"));
+    sans.setPixelSize(13);
+    panel->setFont(sans);
 
     auto *icon = new QLabel(panel);
     icon->setObjectName(QStringLiteral("ProgramIcon"));
