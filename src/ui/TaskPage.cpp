@@ -23,8 +23,10 @@ int pixelsForPoints(int points, int resolution)
     return std::max(1, int(std::lround(points * double(resolution) / 72.0)));
 }
 
-void paint(QPainter &painter, int resolution, const TaskState &state, TDistanceMeasure measure, const QString &title)
+QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &state, TDistanceMeasure measure,
+                         const QString &title)
 {
+    QList<PrintedText> printed;
     const Geometry g = geometry(resolution);
     const int b = g.cell;
     constexpr int rows = LatticeSize;
@@ -38,6 +40,7 @@ void paint(QPainter &painter, int resolution, const TaskState &state, TDistanceM
         const QFontMetrics metrics(painter.font(), painter.device());
         painter.drawText(QRect(x, y, metrics.horizontalAdvance(text) + metrics.height(), metrics.height()),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        printed.append({text, QPoint(x, y), painter.font().pixelSize(), painter.font().underline()});
         return metrics.horizontalAdvance(text);
     };
     painter.setFont(font);
@@ -90,6 +93,7 @@ void paint(QPainter &painter, int resolution, const TaskState &state, TDistanceM
         }
     }
     painter.setBackgroundMode(Qt::TransparentMode);
+    return printed;
 }
 
 } // namespace TaskPage

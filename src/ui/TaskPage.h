@@ -4,6 +4,8 @@
 
 #include "TaskState.h"
 
+#include <QList>
+#include <QPoint>
 #include <QString>
 
 class QPainter;
@@ -24,6 +26,15 @@ struct Geometry {
 Geometry geometry(int resolution);
 int pixelsForPoints(int points, int resolution);
 
-void paint(QPainter &painter, int resolution, const TaskState &state, TDistanceMeasure measure, const QString &title);
+// A text as it went onto the page: its top-left corner and its font height.
+struct PrintedText {
+    QString text;
+    QPoint at;
+    int pixelSize;
+    bool underlined;
+};
+
+QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &state, TDistanceMeasure measure,
+                         const QString &title);
 
 } // namespace TaskPage

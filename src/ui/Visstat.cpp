@@ -15,6 +15,8 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include <utility>
+
 int TfmStatistik::PrintLeft = 0;
 int TfmStatistik::PrintTop = 0;
 int TfmStatistik::LineHeight = 0;
@@ -129,8 +131,9 @@ void TfmStatistik::BitBtn1Click()
     painter.end();
 }
 
-void TfmStatistik::printReport(QPainter &painter, int pageWidth, int resolution)
+QList<TaskPage::PrintedText> TfmStatistik::printReport(QPainter &painter, int pageWidth, int resolution)
 {
+    m_printed.clear();
     painter.setPen(Qt::black);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Qt::white);
@@ -146,6 +149,7 @@ void TfmStatistik::printReport(QPainter &painter, int pageWidth, int resolution)
     }
     PrintLine(painter, QStringLiteral(" "), 12, false, resolution);
     NewLine(LineHeight);
+    return std::exchange(m_printed, {});
 }
 
 void TfmStatistik::PrintLine(QPainter &painter, const QString &text, int size, bool underlined, int resolution)
@@ -159,6 +163,7 @@ void TfmStatistik::PrintLine(QPainter &painter, const QString &text, int size, b
     const QFontMetrics metrics(font, painter.device());
     painter.drawText(QRect(PrintLeft, PrintTop, metrics.horizontalAdvance(text) + height, metrics.height()),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    m_printed.append({text, QPoint(PrintLeft, PrintTop), height, underlined});
     if (height > LineHeight)
         LineHeight = height;
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "TaskPage.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -34,7 +36,7 @@ public:
     QString printTitle() const;
     // Draws the printout on a page of this physical width, at this vertical
     // resolution; what BitBtn1Click sends to the printer.
-    void printReport(QPainter &painter, int pageWidth, int resolution);
+    QList<TaskPage::PrintedText> printReport(QPainter &painter, int pageWidth, int resolution);
 
     void reject() override;
 
@@ -49,6 +51,7 @@ protected:
 private:
     void FormShow();
     void PrintLine(QPainter &painter, const QString &text, int size, bool underlined, int resolution);
+    QList<TaskPage::PrintedText> m_printed;
     void NewLine(int height);
 
     QStringList m_lines;

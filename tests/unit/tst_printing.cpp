@@ -1,0 +1,440 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#include "BoardFixture.h"
+#include "BoardPainter.h"
+#include "GuessText.h"
+#include "MessageDlg.h"
+#include "ModalDriver.h"
+#include "Navn.h"
+#include "PlayerName.h"
+#include "PrinterService.h"
+#include "TaskPage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+
+// The name prompt, the statistics window and its printout, and the printed
+// task page at the resolutions printers report.
+class TestPrinting : public QObject
+{
+    Q_OBJECT
+
+    using Printed = QList<TaskPage::PrintedText>;
+
+    static QImage page(int resolution, const TaskState &state, TDistanceMeasure measure, const QString &title,
+                       Printed *texts = nullptr)
+    {
+        const int b = TaskPage::geometry(resolution).cell;
+        QImage image(16 * b, 25 * b, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        const Printed printed = TaskPage::paint(painter, resolution, state, measure, title);
+        if (texts)
+            *texts = printed;
+        return image;
+    }
+
+    static QPoint centre(int resolution, int x, int y)
+    {
+        const int b = TaskPage::geometry(resolution).cell;
+        return {(x + 2) * b + b / 2, (10 - y + 3) * b + b / 2};
+    }
+
+    static QStringList textsOf(const Printed &printed)
+    {
+        QStringList list;
+        for (const auto &p : printed)
+            list << p.text;
+        return list;
+    }
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark)); }
+
+    // ---- name prompt ----
+
+    void namePrompt()
+    {
+        // first call: empty, focus in the box, Enter confirms
+        whenModal([](QWidget *w) {
+            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Skriv dit navn"));
+            QCOMPARE(dialog->size(), QSize(304, 76));
+            QVERIFY(dialog->edNavn->text().isEmpty());
+            QTRY_COMPARE(QApplication::focusWidget(), dialog->edNavn);
+            QTest::keyClicks(dialog->edNavn, QStringLiteral("  Åse Ørsted "));
+            QTest::keyClick(dialog->edNavn, Qt::Key_Return);
+        });
+        QVERIFY(AskPlayerName());
+        QCOMPARE(PlayerName(), QStringLiteral("  Åse Ørsted ")); // exactly as typed
+
+        // later call: the name shown, focus on OK, Enter keeps it
+        whenModal([](QWidget *w) {
+            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
+            QCOMPARE(dialog->edNavn->text(), QStringLiteral("  Åse Ørsted "));
+            QTRY_COMPARE(QApplication::focusWidget(), dialog->OKBtn);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QVERIFY(AskPlayerName());
+        QCOMPARE(PlayerName(), QStringLiteral("  Åse Ørsted "));
+
+        // typed, then cancelled or escaped: dropped
+        whenModal([](QWidget *w) {
+            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
+            dialog->edNavn->setText(QStringLiteral("Bo"));
+            dialog->CancelBtn->click();
+        });
+        QVERIFY(!AskPlayerName());
+        whenModal([](QWidget *w) {
+            qobject_cast<TfmBrugerNavn *>(w)->edNavn->setText(QStringLiteral("Bo"));
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        QVERIFY(!AskPlayerName());
+        whenModal([](QWidget *w) { w->close(); });
+        QVERIFY(!AskPlayerName());
+        QCOMPARE(PlayerName(), QStringLiteral("  Åse Ørsted "));
+
+        // an empty name is a name too
+        whenModal([](QWidget *w) {
+            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
+            dialog->edNavn->clear();
+            dialog->OKBtn->click();
+        });
+        QVERIFY(AskPlayerName());
+        QVERIFY(PlayerName().isEmpty());
+        // a very long name is kept whole
+        const QString longName(40000, QLatin1Char('a'));
+        whenModal([&](QWidget *w) {
+            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
+            dialog->edNavn->setText(longName);
+            dialog->OKBtn->click();
+        });
+        QVERIFY(AskPlayerName());
+        QCOMPARE(PlayerName().size(), longName.size());
+        whenModal([](QWidget *w) {
+            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
+            dialog->edNavn->clear();
+            dialog->OKBtn->click();
+        });
+        AskPlayerName();
+    }
+
+    // ---- statistics window ----
+
+    void statisticsWindow()
+    {
+        BoardFixture f;
+        f.startTask(1, 1);
+        f.guess(1, 1);
+        QSize seen;
+        QString text;
+        int closeLeft = 0;
+        whenModal([&](QWidget *) {
+            seen = f.statistik.size();
+            text = f.statistik.meStat->toPlainText();
+            closeLeft = f.statistik.bbClose->x();
+            f.statistik.resize(700, 500);
+            QCOMPARE(f.statistik.bbClose->x(), f.statistik.Panel1->width() - 88);
+            f.statistik.bbClose->click();
+        });
+        f.click(f.braet.bbStatistik);
+        QCOMPARE(seen, QSize(400, 360));
+        QCOMPARE(closeLeft, 400 - 88);
+        QCOMPARE(f.statistik.windowTitle(), QStringLiteral("Spil statistik"));
+        QCOMPARE(text.split(QLatin1Char('\n')).size(), 13);
+        QVERIFY(text.contains(QStringLiteral(" Gennemsnit   1,00 gæt")));
+        QVERIFY(f.statistik.meStat->isReadOnly());
+
+        // shown again: sized anew, report rebuilt, the same window
+        f.startTask(2, 2);
+        for (int i = 0; i < 6; ++i)
+            f.guess(0, i);
+        whenModal([&](QWidget *w) {
+            QCOMPARE(w, &f.statistik);
+            seen = f.statistik.size();
+            text = f.statistik.meStat->toPlainText();
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        f.click(f.braet.bbStatistik);
+        QCOMPARE(seen, QSize(400, 360));
+        QVERIFY(text.endsWith(QStringLiteral(" Ikke løst      1")));
+    }
+
+    void statisticsSizing()
+    {
+        TfmStatistik window;
+        QStringList lines;
+        for (int i = 0; i < 30; ++i)
+            lines << QStringLiteral("x").repeated(50);
+        window.setReport(lines);
+        whenModal([&](QWidget *w) {
+            QCOMPARE(w->size(), QSize(9 * 50 + 8, 30 * 17));
+            w->close();
+        });
+        window.exec();
+    }
+
+    // ---- statistics printout ----
+
+    void statisticsPrintout()
+    {
+        TfmStatistik window;
+        window.GameName = QStringLiteral("Gitterspor");
+        TaskState state;
+        window.setReport(GuessText::statisticsReport(state));
+        QImage sheet(2480, 1600, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        TfmStatistik::LineHeight = 0; // as at program start
+        Printed printed = window.printReport(painter, 2480, 300);
+        QCOMPARE(printed.size(), 2 + 11 + 1);
+        QCOMPARE(printed[0].text, QStringLiteral("Statistik for Gitterspor"));
+        QVERIFY(printed[0].underlined);
+        QCOMPARE(printed[0].at, QPoint(275, 275));
+        QCOMPARE(printed[0].pixelSize, 50);
+        QCOMPARE(printed[1].at.y(), 337);
+        QCOMPARE(printed[2].at.y(), 399);
+        QCOMPARE(printed[2].pixelSize, 42);
+        QCOMPARE(printed[3].at.y(), 399 + 54);
+        QCOMPARE(printed[2].text, QStringLiteral(" "));
+        QCOMPARE(printed[3].text, QStringLiteral(" Antal gæt  Antal opgaver"));
+        // the line height carries over into the next printout
+        QCOMPARE(TfmStatistik::LineHeight, 20);
+        printed = window.printReport(painter, 2480, 300);
+        QCOMPARE(printed[1].at.y(), 275 + 50 + 12);
+        QCOMPARE(printed[0].at, QPoint(275, 275));
+        painter.end();
+        // text is really on the sheet, at the left margin
+        bool dark = false;
+        for (int y = 275; y < 330 && !dark; ++y)
+            for (int x = 275; x < 300 && !dark; ++x)
+                dark = qGray(sheet.pixel(x, y)) < 128;
+        QVERIFY(dark);
+    }
+
+    // ---- task page ----
+
+    void geometry_data()
+    {
+        QTest::addColumn<int>("resolution");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("unit");
+        QTest::newRow("75") << 75 << 30 << 1;
+        QTest::newRow("150") << 150 << 60 << 2;
+        QTest::newRow("300") << 300 << 120 << 4;
+        QTest::newRow("360") << 360 << 144 << 4;
+        QTest::newRow("600") << 600 << 240 << 8;
+        QTest::newRow("1200") << 1200 << 480 << 16;
+    }
+
+    void geometry()
+    {
+        QFETCH(int, resolution);
+        QFETCH(int, cell);
+        QFETCH(int, unit);
+        const TaskPage::Geometry g = TaskPage::geometry(resolution);
+        QCOMPARE(g.cell, cell);
+        QCOMPARE(g.unit, unit);
+        QCOMPARE(g.textPoints, 14); // the board's font size at every resolution
+    }
+
+    void taskPage_data()
+    {
+        QTest::addColumn<int>("resolution");
+        QTest::newRow("75") << 75;
+        QTest::newRow("150") << 150;
+        QTest::newRow("300") << 300;
+        QTest::newRow("600") << 600;
+    }
+
+    void taskPage()
+    {
+        QFETCH(int, resolution);
+        BoardFixture f;
+        f.startTask(5, 7);
+        QTest::mouseClick(f.braet.sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(8, 8));
+        QTest::mouseClick(f.braet.sgNet, Qt::RightButton, {}, BoardFixture::latticePoint(9, 9));
+        for (int i = 0; i < 6; ++i)
+            f.guess(0, i);
+        const int b = TaskPage::geometry(resolution).cell;
+        const int t = TaskPage::geometry(resolution).unit;
+        Printed printed;
+        const QImage image = page(resolution, f.s(), dmTaxi, QStringLiteral("Gitterspor (Bo)"), &printed);
+
+        // red discs of radius 6t with a black rim, on the lattice lines
+        const QPoint red = centre(resolution, 0, 3);
+        QCOMPARE(image.pixelColor(red), BoardPainter::Red);
+        QCOMPARE(image.pixelColor(red + QPoint(3 * t, 3 * t)), BoardPainter::Red);
+        QCOMPARE(image.pixelColor(red + QPoint(5 * t, 5 * t)), BoardPainter::White);
+        // along a row below the line: white, then the rim, then the fill, within 6t of the centre
+        const int row = red.y() + 2 * t;
+        QCOMPARE(image.pixelColor(red.x() - 6 * t - 1, row), BoardPainter::White);
+        int rim = red.x() - 6 * t;
+        while (image.pixelColor(rim, row) == BoardPainter::White)
+            ++rim;
+        QVERIFY(rim <= red.x() - 5 * t);
+        QCOMPARE(image.pixelColor(rim, row), BoardPainter::Black);
+        QCOMPARE(image.pixelColor(rim + 1, row), BoardPainter::Red);
+        // no solution disc on paper
+        const QPoint hidden = centre(resolution, 5, 7);
+        QCOMPARE(image.pixelColor(hidden), BoardPainter::Silver);
+        QCOMPARE(image.pixelColor(hidden + QPoint(2 * t - 1, 2 * t - 1)), BoardPainter::Silver);
+        QCOMPARE(image.pixelColor(hidden + QPoint(2 * t, 2 * t)), BoardPainter::White);
+        QCOMPARE(image.pixelColor(hidden + QPoint(2 * t, 0)), BoardPainter::Black);
+        // marks of 8t
+        const QPoint blue = centre(resolution, 8, 8);
+        QCOMPARE(image.pixelColor(blue + QPoint(4 * t - 1, -4 * t)), BoardPainter::Blue);
+        QCOMPARE(image.pixelColor(blue + QPoint(4 * t, 4 * t)), BoardPainter::White);
+        QCOMPARE(image.pixelColor(centre(resolution, 9, 9)), BoardPainter::Yellow);
+        // lattice lines 2t thick, half a cell beyond the outer points
+        const QPoint corner = centre(resolution, 0, 10);
+        QCOMPARE(image.pixelColor(corner - QPoint(b / 2, 0)), BoardPainter::Black);
+        QCOMPARE(image.pixelColor(corner - QPoint(b / 2 + 1, 0)), BoardPainter::White);
+        QCOMPARE(image.pixelColor(corner + QPoint(b / 2, -t)), BoardPainter::Black);
+        QCOMPARE(image.pixelColor(corner + QPoint(b / 2, -t - 1)), BoardPainter::White);
+        QCOMPARE(image.pixelColor(corner + QPoint(b / 2, t - 1)), BoardPainter::Black);
+        QCOMPARE(image.pixelColor(corner + QPoint(b / 2, t)), BoardPainter::White);
+
+        // texts and places
+        const int textPixels = TaskPage::pixelsForPoints(14, resolution);
+        QCOMPARE(printed[0].text, QStringLiteral("Gitterspor (Bo)"));
+        QCOMPARE(printed[0].at, QPoint(4 * b, b));
+        QCOMPARE(printed[0].pixelSize, TaskPage::pixelsForPoints(16, resolution));
+        QVERIFY(printed[0].underlined);
+        const QStringList texts = textsOf(printed);
+        const int heading = int(texts.indexOf(QStringLiteral("Taxi afstand")));
+        QVERIFY(heading > 0);
+        QCOMPARE(printed[heading].at, QPoint(2 * b + 32, 16 * b));
+        QVERIFY(printed[heading].underlined);
+        QCOMPARE(printed[heading + 1].text, QStringLiteral("1. gæt:"));
+        QCOMPARE(printed[heading + 1].at, QPoint(2 * b, 17 * b));
+        QCOMPARE(printed[heading + 1].pixelSize, textPixels);
+        QCOMPARE(printed.last().text, QStringLiteral("Den rigtige løsning er (5,7)"));
+        QCOMPARE(printed.last().at, QPoint(2 * b, 23 * b));
+        // axis numbers in their boxes: "0" under column 0, "10" beside row 0
+        const QFontMetrics m([&] { QFont font(QStringLiteral("Courier New")); font.setPixelSize(textPixels); return font; }());
+        const QPoint x0 = printed[1].at;
+        QCOMPARE(printed[1].text, QStringLiteral("0"));
+        QCOMPARE(x0, QPoint(2 * b + (b - m.horizontalAdvance(QStringLiteral("8"))) / 2, 14 * b + (b - m.height()) / 2));
+        QCOMPARE(printed[2].text, QStringLiteral("10"));
+        QCOMPARE(printed[2].at.x(), b + (b - m.horizontalAdvance(QStringLiteral("8"))) / 2);
+    }
+
+    void halfEnteredGuessAndDirectMeasure()
+    {
+        BoardFixture f;
+        f.startTask(2, 3);
+        f.guess(4, 4);   // two right of and one above the hidden place
+        f.guess(2, 3);   // a hit
+        f.startTask(9, 9);
+        f.guess(0, 0);
+        f.click(f.braet.btX[3]);
+        Printed printed;
+        page(300, f.s(), dmDirect, QStringLiteral("Gitterspor"), &printed);
+        QStringList texts = textsOf(printed);
+        QVERIFY(texts.contains(QStringLiteral("Direkte afstand")));
+        QCOMPARE(texts.mid(texts.size() - 5), QStringList({"1. gæt:", "(0,0), ", "afstand 18,00", "2. gæt:", "(3, )"}));
+
+        // two right of and one above the hidden place, with each measure in force
+        for (const bool direct : {true, false}) {
+            BoardFixture g;
+            g.indstil.rgAfstand->setItemIndex(direct ? 1 : 0);
+            g.startTask(2, 3);
+            g.guess(4, 4);
+            g.guess(2, 3);
+            page(300, g.s(), g.braet.distanceMeasure(), QString(), &printed);
+            texts = textsOf(printed);
+            QVERIFY(texts.contains(direct ? QStringLiteral("afstand 2,24") : QStringLiteral("afstand 3")));
+            QVERIFY(texts.contains(QStringLiteral(" Netop!")));
+        }
+    }
+
+    void composedPlaceIsALimeDisc()
+    {
+        BoardFixture f;
+        f.click(f.braet.bbLavOpgave);
+        f.click(f.braet.btX[4]);
+        f.click(f.braet.btY[6]);
+        const QImage image = page(150, f.s(), dmTaxi, QStringLiteral("Gitterspor"));
+        QCOMPARE(image.pixelColor(centre(150, 4, 6)), BoardPainter::Lime);
+    }
+
+    void emptyTaskPage()
+    {
+        TaskState state;
+        Printed printed;
+        const QImage image = page(300, state, dmTaxi, QStringLiteral("Gitterspor"), &printed);
+        QCOMPARE(printed.size(), 1 + 22 + 1); // title, axis numbers, heading
+        for (int x = 0; x <= 10; ++x)
+            for (int y = 0; y <= 10; ++y)
+                QCOMPARE(image.pixelColor(centre(300, x, y)), BoardPainter::Silver);
+    }
+
+    // ---- printer errors ----
+
+    void noPrinterShowsOneErrorAndAsksNothing()
+    {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("this machine has a print queue");
+        PrinterService::reset();
+        BoardFixture f;
+        f.startTask(5, 5);
+        f.guess(1, 1);
+        QStringList seen;
+        whenModal([&](QWidget *w) {
+            seen << w->windowTitle() << qobject_cast<MessageDialog *>(w)->messageLabel()->text();
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        f.click(f.braet.bbPrint);
+        QCOMPARE(seen.value(0), QStringLiteral("Fejl"));
+        QVERIFY(seen.value(1).contains(QStringLiteral("printer")));
+        QCOMPARE(f.s().Mode, tmComputerTask);
+        QCOMPARE(f.s().GuessNo, 2);
+
+        seen.clear();
+        whenModal([&](QWidget *stat) {
+            whenModal([&](QWidget *error) {
+                seen << error->windowTitle();
+                QTest::keyClick(error, Qt::Key_Escape);
+            }, stat);
+            f.statistik.BitBtn1->click();
+            seen << QStringLiteral("still open: %1").arg(stat->isVisible());
+            f.statistik.bbClose->click();
+        });
+        f.click(f.braet.bbStatistik);
+        QCOMPARE(seen, QStringList({"Fejl", "still open: 1"}));
+    }
+
+    void printsToAFile()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("opgave.pdf"));
+        PrinterService::reset();
+        PrinterService::useFileForTesting(pdf);
+        BoardFixture f;
+        f.startTask(5, 5);
+        f.guess(1, 1);
+        whenModal([](QWidget *w) {
+            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
+            dialog->edNavn->setText(QStringLiteral("Bo"));
+            dialog->OKBtn->click();
+        });
+        f.click(f.braet.bbPrint);
+        QVERIFY(QFileInfo(pdf).size() > 1000);
+        QCOMPARE(PrinterService::printer().docName(), QStringLiteral("Gitterspor (Bo)"));
+        // a cancelled name prompt starts no job
+        QFile::remove(pdf);
+        whenModal([](QWidget *w) { QTest::keyClick(w, Qt::Key_Escape); });
+        f.click(f.braet.bbPrint);
+        QVERIFY(!QFile::exists(pdf));
+        PrinterService::reset();
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "tst_printing.moc"
