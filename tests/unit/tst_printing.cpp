@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 // The name prompt, the statistics window and its printout, and the printed
@@ -427,6 +428,14 @@ private slots:
         f.click(f.braet.bbPrint);
         QVERIFY(QFileInfo(pdf).size() > 1000);
         QCOMPARE(PrinterService::printer().docName(), QStringLiteral("Gitterspor (Bo)"));
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        if (pdftotext.waitForFinished(10000)) {
+            const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+            QVERIFY2(text.contains(QStringLiteral("Gitterspor (Bo)")), qPrintable(text));
+            QVERIFY(text.contains(QStringLiteral("Taxi afstand")));
+            QVERIFY(text.contains(QStringLiteral("afstand 8")));
+        }
         // a cancelled name prompt starts no job
         QFile::remove(pdf);
         whenModal([](QWidget *w) { QTest::keyClick(w, Qt::Key_Escape); });

@@ -1,0 +1,109 @@
+# SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+# SPDX-License-Identifier: MIT
+#
+# Shared pieces of the end-to-end tests: an X server with a window manager,
+# the real program, clicks in its client coordinates and pixel checks.
+# Every service is started here and stopped by its PID.
+
+set -uo pipefail
+PIDS=()
+WORK=$(mktemp -d /tmp/gitterspor-e2e.XXXXXX)
+FAILURES=0
+
+cleanup() {
+    local pid
+    for ((i=${#PIDS[@]}-1; i>=0; i--)); do
+        pid=${PIDS[i]}
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; FAILURES=$((FAILURES + 1)); }
+pass() { echo "PASS: $*"; }
+check() { # description, command...
+    local what=$1; shift
+    if "$@"; then pass "$what"; else fail "$what"; fi
+}
+
+start_x() {
+    local n
+    for n in $(seq 90 140); do
+        [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] || break
+    done
+    export DISPLAY=:$n
+    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    PIDS+=($!)
+    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+    HOME=$WORK icewm >"$WORK/icewm.log" 2>&1 &
+    PIDS+=($!)
+    sleep 1
+}
+
+# start_program BINARY: starts it and waits for its board window (WID).
+start_program() {
+    "$@" >"$WORK/program.log" 2>&1 &
+    PROGRAM_PID=$!
+    PIDS+=($PROGRAM_PID)
+    WID=""
+    for _ in $(seq 500); do
+        WID=$(xdotool search --onlyvisible --name '^Gitterspor$' 2>/dev/null | head -n 1)
+        [ -n "$WID" ] && break
+        sleep 0.02
+    done
+    [ -n "$WID" ] || { fail "the board window appears"; cat "$WORK/program.log"; exit 1; }
+}
+
+click() { # x y in the board window's client coordinates
+    xdotool mousemove --window "$WID" "$1" "$2" click 1
+    sleep 0.15
+}
+
+# The coordinate buttons and the lattice points.
+click_x() { click $((45 + 30 * $1 + 12)) 427; }
+click_y() { click 27 $((84 + 30 * (10 - $1) + 12)); }
+guess() { click_x "$1"; click_y "$2"; }
+point_x() { echo $((57 + 30 * $1)); }
+point_y() { echo $((96 + 30 * (10 - $1))); }
+
+shot() { # file
+    import -window "$WID" "$1"
+}
+
+pixel() { # file x y -> r,g,b
+    convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
+}
+
+point_colour() { # file x y (lattice)
+    pixel "$1" "$(point_x "$2")" "$(point_y "$3")"
+}
+
+window_visible() { # title regex
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
+}
+
+# Waits until a window with this title is shown (or gone, with "gone").
+wait_window() { # regex [gone] [seconds]
+    local want=${2:-shown} limit=${3:-5} i
+    for i in $(seq $((limit * 20))); do
+        if window_visible "$1"; then [ "$want" = shown ] && return 0
+        else [ "$want" = gone ] && return 0; fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# Answers the open question with the keyboard (Return: "Ja", Escape: "Nej").
+answer() {
+    sleep 0.3
+    xdotool key "$1"
+    sleep 0.3
+}
+
+finish() {
+    echo "$(( $(grep -c . <<<"") )) " >/dev/null
+    if [ "$FAILURES" -eq 0 ]; then echo "e2e: all checks passed"; exit 0; fi
+    echo "e2e: $FAILURES check(s) failed"
+    exit 1
+}

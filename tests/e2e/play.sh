@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+# SPDX-License-Identifier: MIT
+#
+# Starts the real program under Xvfb with a window manager and plays it with
+# the mouse: the splash, a computer task, a lost composed task, and closing.
+# Usage: play.sh PROGRAM [SCREENSHOT-DIR]
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$1
+OUT=${2:-$WORK}
+mkdir -p "$OUT"
+
+start_x
+start_program "$PROGRAM"
+check "the splash is shown at start" window_visible '^fmSplash$'
+sleep 1
+check "the splash is still there after a second" window_visible '^fmSplash$'
+check "the splash goes by itself after about 3 s" wait_window '^fmSplash$' gone 4
+sleep 0.5
+
+shot "$OUT/e2e-empty.png"
+check "an empty board shows silver dots" test "$(point_colour "$OUT/e2e-empty.png" 4 4)" = "192,192,192"
+check "an empty board shows white between the lines" test "$(pixel "$OUT/e2e-empty.png" 50 89)" = "255,255,255"
+
+# a computer task: the first guess is a red or a lime disc
+click 26 20            # "Start opgave"
+guess 3 3
+shot "$OUT/e2e-computer.png"
+colour=$(point_colour "$OUT/e2e-computer.png" 3 3)
+check "a guess in a computer task is drawn ($colour)" test "$colour" = "255,0,0" -o "$colour" = "0,255,0"
+
+# "Lav opgave" during the task asks first; say yes, compose (5,5), hand it over
+click 66 20
+answer Return
+guess 5 5
+shot "$OUT/e2e-composed.png"
+check "the composed place is a lime disc" test "$(point_colour "$OUT/e2e-composed.png" 5 5)" = "0,255,0"
+click 204 61           # "Løs opgaven"
+for y in 0 1 2 3 4 6; do guess 0 $y; done
+sleep 0.3
+shot "$OUT/e2e-lost.png"
+for y in 0 1 2 3 4 6; do
+    check "guess (0,$y) is a red disc" test "$(point_colour "$OUT/e2e-lost.png" 0 $y)" = "255,0,0"
+done
+check "the solution is a green disc" test "$(point_colour "$OUT/e2e-lost.png" 5 5)" = "0,128,0"
+
+# the tool bar's right end: the window is maximised
+width=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+check "the window opens maximised ($width px)" test "$width" -gt 1000
+
+# closing asks; "Nej" keeps the window, "Ja" ends the program
+click $((width - 44 + 18)) 20
+answer Escape
+check "no to \"Luk Gitterspor?\" keeps the window" window_visible '^Gitterspor$'
+click $((width - 44 + 18)) 20
+answer Return
+for _ in $(seq 100); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.05; done
+check "yes to \"Luk Gitterspor?\" ends the program" bash -c "! kill -0 $PROGRAM_PID 2>/dev/null"
+finish

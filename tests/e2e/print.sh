@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+# SPDX-License-Identifier: MIT
+#
+# Prints the task and the statistics from the real program through a private
+# CUPS queue that writes PDF files, and checks what comes out; then checks
+# that without any queue printing shows the error and nothing else.
+# Usage: print.sh PROGRAM [OUTPUT-DIR]
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$1
+OUT=${2:-$WORK}
+mkdir -p "$OUT"
+
+# ---- a private cupsd with one cups-pdf queue ----
+C=$WORK/cups
+mkdir -p "$C"/{etc/ppd,run,spool,tmp,cache,state,log}
+# filters run as the lp user: they must reach the temporary folder
+chmod 0755 "$WORK" "$C"
+chmod 1777 "$C/tmp"
+cat >"$C/etc/cupsd.conf" <<CONF
+Listen $C/run/cups.sock
+LogLevel warn
+WebInterface No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+CONF
+cat >"$C/etc/cups-files.conf" <<CONF
+ServerRoot $C/etc
+RequestRoot $C/spool
+TempDir $C/tmp
+CacheDir $C/cache
+StateDir $C/state
+ErrorLog $C/log/error_log
+AccessLog $C/log/access_log
+PageLog $C/log/page_log
+SystemGroup root
+Sandboxing Relaxed
+CONF
+cupsd -f -c "$C/etc/cupsd.conf" -s "$C/etc/cups-files.conf" &
+CUPSD_PID=$!
+PIDS+=($CUPSD_PID)
+export CUPS_SERVER=$C/run/cups.sock
+for _ in $(seq 200); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.05; done
+lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd || { fail "the PDF queue is set up"; cat "$C/log/error_log"; exit 1; }
+lpadmin -d PDF
+check "the private queue is the default" bash -c "lpstat -d | grep -q PDF"
+
+has_ink() { # png x y w h: some dark pixel in the box
+    local mean
+    mean=$(convert "$1" -crop "$4x$5+$2+$3" -colorspace gray -format '%[fx:minima]' info:)
+    awk -v m="$mean" 'BEGIN { exit !(m < 0.5) }'
+}
+
+PDFDIR=$HOME/PDF
+mkdir -p "$PDFDIR"
+STAMP=$WORK/stamp
+touch "$STAMP"
+
+# Waits for the queue to empty and returns the newest PDF written since $STAMP.
+wait_pdf() {
+    local f
+    for _ in $(seq 300); do
+        f=$(find "$PDFDIR" -name '*.pdf' -newer "$STAMP" -printf '%T@ %p\n' 2>/dev/null | sort -n | tail -n 1 | cut -d' ' -f2-)
+        if [ -n "$f" ] && [ -z "$(lpstat -o 2>/dev/null)" ]; then
+            sleep 0.3
+            touch "$STAMP"
+            echo "$f"
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+start_x
+start_program "$PROGRAM"
+wait_window '^fmSplash$' gone 5
+width=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+
+# play a little: a composed task with two guesses, then print it
+click 66 20
+guess 4 6
+click 204 61
+guess 1 1
+guess 4 2
+click $((width - 216 + 18)) 20          # "Udskriv opgave"
+check "the name is asked for" wait_window '^Skriv dit navn$' shown 5
+xdotool type --delay 20 "Bo"
+xdotool key Return
+task_pdf=$(wait_pdf) || { fail "the task printout comes out of the queue"; cat "$C/log/error_log"; }
+if [ -n "${task_pdf:-}" ]; then
+    # the queue turns the text into glyph pictures, so the texts are checked
+    # in the unit tests; here: one page, ink where the texts stand
+    check "the task printout is one page" grep -q "^Pages: *1$" <<<"$(pdfinfo "$task_pdf" 2>/dev/null)"
+    cp "$task_pdf" "$OUT/e2e-task.pdf"
+    pdftoppm -r 50 -png -singlefile "$task_pdf" "$OUT/e2e-task"
+    # at 50 pixels per inch a cell is 20 px: point (x, y) at ((x + 2.5) * 20, (13.5 - y) * 20)
+    check "the lattice is printed with a red disc at (1,1)" \
+        test "$(pixel "$OUT/e2e-task.png" 70 250)" = "255,0,0"
+    check "the lattice is printed with a red disc at (4,2)" \
+        test "$(pixel "$OUT/e2e-task.png" 130 230)" = "255,0,0"
+    check "the unguessed hidden place is a silver square" \
+        test "$(pixel "$OUT/e2e-task.png" 130 150)" = "192,192,192"
+    check "the title is printed at (4b, b)" has_ink "$OUT/e2e-task.png" 80 20 120 16
+    check "the guess list is printed from (2b, 17b)" has_ink "$OUT/e2e-task.png" 40 340 120 16
+    rm -f "$task_pdf"
+fi
+
+# the statistics, printed from their window
+click $((width - 136 + 18)) 20          # "Spiller-statistik"
+check "the statistics window opens" wait_window '^Spil statistik$' shown 5
+SWID=$(xdotool search --onlyvisible --name '^Spil statistik$' | head -n 1)
+xdotool mousemove --window "$SWID" 49 18 click 1
+check "the name is asked for again" wait_window '^Skriv dit navn$' shown 5
+xdotool key Return                        # OK holds the focus: the name stays
+stat_pdf=$(wait_pdf) || fail "the statistics printout comes out of the queue"
+if [ -n "${stat_pdf:-}" ]; then
+    check "the statistics printout is one page" grep -q "^Pages: *1$" <<<"$(pdfinfo "$stat_pdf" 2>/dev/null)"
+    cp "$stat_pdf" "$OUT/e2e-statistik.pdf"
+    pdftoppm -r 50 -png -singlefile "$stat_pdf" "$OUT/e2e-statistik"
+    # page width div 9 from the left and the top: about 46 px at 50 pixels per inch
+    check "the statistics title is printed at the margin" has_ink "$OUT/e2e-statistik.png" 46 46 100 12
+    rm -f "$stat_pdf"
+fi
+xdotool key Escape
+sleep 0.3
+check "the statistics window closes" wait_window '^Spil statistik$' gone 3
+kill "$PROGRAM_PID" 2>/dev/null; wait "$PROGRAM_PID" 2>/dev/null
+
+# ---- no queue at all ----
+kill "$CUPSD_PID"; wait "$CUPSD_PID" 2>/dev/null
+export CUPS_SERVER=$WORK/no-such-cups.sock
+start_program "$PROGRAM"
+wait_window '^fmSplash$' gone 5
+click 66 20
+guess 4 6
+click $((width - 216 + 18)) 20
+sleep 1
+check "without a printer the name is not asked for" bash -c "! xdotool search --onlyvisible --name '^Skriv dit navn$' >/dev/null"
+check "without a printer an error is shown" window_visible '^Fejl$'
+xdotool key Escape
+sleep 0.3
+check "the error closes and the program goes on" window_visible '^Gitterspor$'
+check "no PDF was written" test -z "$(find "$PDFDIR" -name '*.pdf' -newer "$STAMP")"
+finish
