@@ -3,6 +3,7 @@
 #include "Braet.h"
 #include "About.h"
 #include "Artwork.h"
+#include "BoardAccessible.h"
 #include "BoardPainter.h"
 #include "GuessText.h"
 #include "HelpViewer.h"
@@ -14,6 +15,7 @@
 #include "TaskPage.h"
 #include "Visstat.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -128,6 +130,11 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
     , m_engine(*this, std::move(places))
     , m_clock(monotonicMs)
 {
+    static const bool accessibleBoard = [] {
+        QAccessible::installFactory(BoardAccessible::factory);
+        return true;
+    }();
+    Q_UNUSED(accessibleBoard);
     setObjectName(QStringLiteral("fmBraet"));
     setWindowTitle(tr("Gitterspor"));
     setWindowIcon(Artwork::programIcon());
@@ -273,6 +280,7 @@ void TfmBraet::createBoard()
 
     paLog = new PictureBox(&m_logImage, this);
     paLog->setObjectName(QStringLiteral("paLog"));
+    paLog->setAccessibleName(tr("Notesblok med dine gæt"));
     paLog->setGeometry(376, 80, 241, 305);
 }
 
@@ -576,6 +584,42 @@ void TfmBraet::DrawGuessLog()
     }
     painter.end();
     paLog->update();
+
+    // the lines of the log as text, for screen readers
+    QStringList lines;
+    int lineY = -1;
+    for (const LogText &t : std::as_const(m_logTexts)) {
+        if (t.at.y() != lineY)
+            lines << QString();
+        lines.last() += (lines.last().isEmpty() ? QString() : QStringLiteral(" ")) + t.text.trimmed();
+        lineY = t.at.y();
+    }
+    paLog->setAccessibleDescription(lines.join(QLatin1Char('\n')));
+}
+
+QString TfmBraet::pointDescription(int x, int y) const
+{
+    const TaskState &s = state();
+    const TCellMarks &marks = s.marksAt(x, y);
+    const QString point = tr("punkt (%1, %2)").arg(x).arg(y);
+    const int n = s.guessAt(x, y);
+    if (marks.Placed && n > 0) {
+        const double distance = s.Guesses[n].Distance;
+        if (distance == 0.0)
+            return tr("%1: gæt %2, netop").arg(point).arg(n);
+        return tr("%1: gæt %2, %3").arg(point).arg(n).arg(GuessText::distanceText(distance, distanceMeasure()));
+    }
+    if (marks.Placed)
+        return tr("%1: det skjulte punkt").arg(point);
+    if (s.GuessNo > MaxGuesses && s.isHiddenPlace(x, y))
+        return tr("%1: løsningen").arg(point);
+    if (marks.BlueMark && marks.YellowMark)
+        return tr("%1: blå og gult mærke").arg(point);
+    if (marks.BlueMark)
+        return tr("%1: blå mærke").arg(point);
+    if (marks.YellowMark)
+        return tr("%1: gult mærke").arg(point);
+    return point;
 }
 
 // ---- Hover hint ----

@@ -31,6 +31,7 @@ class BoardGrid : public QWidget
     Q_OBJECT
 public:
     explicit BoardGrid(TfmBraet *board);
+    TfmBraet *board() const { return m_board; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -129,6 +130,8 @@ public:
     void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
 
     void DrawGuessLog() override;
+    // What stands on a lattice point, in words, for screen readers.
+    QString pointDescription(int x, int y) const;
     void ShowStatistics();
     void PrintTask();
 

@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#include "BoardAccessible.h"
+#include "BoardPainter.h"
+#include "Braet.h"
+
+namespace {
+
+constexpr int PointCount = LatticeSize * LatticeSize;
+
+// One lattice point; children are numbered row by row from the top left.
+class PointAccessible : public QAccessibleInterface
+{
+public:
+    PointAccessible(BoardGrid *grid, int index)
+        : m_grid(grid)
+        , m_index(index)
+    {
+    }
+
+    bool isValid() const override { return m_grid; }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return m_grid ? m_grid->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_grid); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *focusChild() const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override { return {}; }
+    void setText(QAccessible::Text, const QString &) override {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (!m_grid || t != QAccessible::Name)
+            return {};
+        return m_grid->board()->pointDescription(column(), LatticeMax - row());
+    }
+
+    QRect rect() const override
+    {
+        if (!m_grid)
+            return {};
+        const QRect cell(column() * BoardPainter::CellSize, row() * BoardPainter::CellSize, BoardPainter::CellSize,
+                         BoardPainter::CellSize);
+        return QRect(m_grid->mapToGlobal(cell.topLeft()), cell.size());
+    }
+
+private:
+    int column() const { return m_index % LatticeSize; }
+    int row() const { return m_index / LatticeSize; }
+
+    QPointer<BoardGrid> m_grid;
+    int m_index;
+};
+
+} // namespace
+
+BoardAccessible::BoardAccessible(BoardGrid *grid)
+    : QAccessibleWidget(grid, QAccessible::Table)
+{
+}
+
+BoardAccessible::~BoardAccessible()
+{
+    for (QAccessible::Id id : m_children)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+BoardGrid *BoardAccessible::grid() const
+{
+    return static_cast<BoardGrid *>(widget());
+}
+
+int BoardAccessible::childCount() const
+{
+    return PointCount;
+}
+
+QAccessibleInterface *BoardAccessible::child(int index) const
+{
+    if (index < 0 || index >= PointCount)
+        return nullptr;
+    if (m_children.empty()) {
+        m_children.reserve(PointCount);
+        for (int i = 0; i < PointCount; ++i)
+            m_children.push_back(QAccessible::registerAccessibleInterface(new PointAccessible(grid(), i)));
+    }
+    return QAccessible::accessibleInterface(m_children[index]);
+}
+
+int BoardAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    for (int i = 0; i < int(m_children.size()); ++i) {
+        if (QAccessible::accessibleInterface(m_children[i]) == child)
+            return i;
+    }
+    return -1;
+}
+
+QAccessibleInterface *BoardAccessible::childAt(int x, int y) const
+{
+    const QPoint local = grid()->mapFromGlobal(QPoint(x, y));
+    if (!grid()->rect().contains(local))
+        return nullptr;
+    return child(local.y() / BoardPainter::CellSize * LatticeSize + local.x() / BoardPainter::CellSize);
+}
+
+QAccessibleInterface *BoardAccessible::factory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("BoardGrid") && object && object->isWidgetType())
+        return new BoardAccessible(static_cast<BoardGrid *>(object));
+    return nullptr;
+}

@@ -1,0 +1,175 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#include "BoardFixture.h"
+#include "HelpViewer.h"
+#include "MessageDlg.h"
+#include "ModalDriver.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+// The help viewer, and what a screen reader hears of the controls, the
+// board's points and the log.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+    static QString name(QObject *object)
+    {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+        return iface ? iface->text(QAccessible::Name) : QString();
+    }
+
+    static QString pointName(BoardFixture &f, int x, int y)
+    {
+        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(f.braet.sgNet);
+        QAccessibleInterface *point = board->child((10 - y) * 11 + x);
+        return point ? point->text(QAccessible::Name) : QString();
+    }
+
+private slots:
+    void initTestCase() { HelpViewer::setHelpFile(QStringLiteral("GITTERSP.HLP")); }
+    void init() { QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark)); }
+
+    void helpContents()
+    {
+        QVERIFY(HelpViewer::showContents());
+        HelpViewer *viewer = HelpViewer::instance();
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->browser()->source().fragment(), QStringLiteral("indhold"));
+        QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("Indhold")));
+        QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("Taxi afstand")));
+        delete viewer;
+    }
+
+    void helpContext_data()
+    {
+        QTest::addColumn<int>("context");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("4") << 4 << "Taxi afstand";
+        QTest::newRow("5") << 5 << "Direkte afstand";
+        QTest::newRow("9") << 9 << "Lav en opgave til en anden";
+        QTest::newRow("12") << 12 << "Knapperne i værktøjslinjen";
+    }
+
+    void helpContext()
+    {
+        QFETCH(int, context);
+        QFETCH(QString, heading);
+        QVERIFY(HelpViewer::showContext(context));
+        QTextBrowser *browser = HelpViewer::instance()->browser();
+        QCOMPARE(browser->source().fragment(), QStringLiteral("k%1").arg(context));
+        // the section's heading stands at the top of the view
+        QTRY_VERIFY(browser->verticalScrollBar()->value() > 0);
+        QTextBlock block = browser->cursorForPosition(QPoint(10, 10)).block();
+        QString top;
+        for (int i = 0; i < 3 && block.isValid(); ++i, block = block.next())
+            top += block.text() + QLatin1Char('|');
+        QVERIFY2(top.contains(heading), qPrintable(top));
+        delete HelpViewer::instance();
+    }
+
+    void helpFromTheMenu()
+    {
+        BoardFixture f;
+        f.braet.Popup->actions().first()->trigger();
+        QVERIFY(HelpViewer::instance());
+        QCOMPARE(HelpViewer::instance()->browser()->source().fragment(), QStringLiteral("indhold"));
+        delete HelpViewer::instance();
+    }
+
+    void missingHelpFile()
+    {
+        HelpViewer::setHelpFile(QStringLiteral("FINDES.IKKE"));
+        QString title, text;
+        whenModal([&](QWidget *w) {
+            title = w->windowTitle();
+            text = qobject_cast<MessageDialog *>(w)->messageLabel()->text();
+            QTest::keyClick(w, Qt::Key_Return);
+        });
+        QVERIFY(!HelpViewer::showContents());
+        QCOMPARE(title, QStringLiteral("Fejl"));
+        QVERIFY(text.contains(QStringLiteral("FINDES.IKKE")));
+        QVERIFY(!HelpViewer::instance());
+        HelpViewer::setHelpFile(QStringLiteral("GITTERSP.HLP"));
+    }
+
+    void controlNames()
+    {
+        BoardFixture f;
+        QCOMPARE(name(f.braet.bbBegynd), QStringLiteral("Start opgave"));
+        QCOMPARE(name(f.braet.bbLavOpgave), QStringLiteral("Lav opgave"));
+        QCOMPARE(name(f.braet.bbPrint), QStringLiteral("Udskriv opgave"));
+        QCOMPARE(name(f.braet.bbIndstil), QStringLiteral("Indstillinger"));
+        QCOMPARE(name(f.braet.bbStatistik), QStringLiteral("Spiller-statistik"));
+        QCOMPARE(name(f.braet.bbHelp), QStringLiteral("Hjælp"));
+        QCOMPARE(name(f.braet.bbAfslut), QStringLiteral("Luk Gitterspor"));
+        QCOMPARE(name(f.braet.btX[3]), QStringLiteral("x 3"));
+        QCOMPARE(name(f.braet.btY[5]), QStringLiteral("y 5"));
+        QCOMPARE(name(f.braet.btLoes), QStringLiteral("Løs opgaven"));
+        QCOMPARE(name(f.indstil.rgAfstand->item(1)), QStringLiteral("Direkte afstand"));
+    }
+
+    void boardPoints()
+    {
+        BoardFixture f;
+        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(f.braet.sgNet);
+        QVERIFY(board);
+        QCOMPARE(board->childCount(), 121);
+        QCOMPARE(pointName(f, 0, 0), QStringLiteral("punkt (0, 0)"));
+
+        f.startTask(5, 5);
+        f.guess(0, 0);
+        f.guess(3, 5);
+        QTest::mouseClick(f.braet.sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(2, 7));
+        QTest::mouseClick(f.braet.sgNet, Qt::RightButton, {}, BoardFixture::latticePoint(8, 1));
+        QTest::mouseClick(f.braet.sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(9, 9));
+        QTest::mouseClick(f.braet.sgNet, Qt::RightButton, {}, BoardFixture::latticePoint(9, 9));
+        QCOMPARE(pointName(f, 0, 0), QStringLiteral("punkt (0, 0): gæt 1, afstand 10"));
+        QCOMPARE(pointName(f, 3, 5), QStringLiteral("punkt (3, 5): gæt 2, afstand 2"));
+        QCOMPARE(pointName(f, 2, 7), QStringLiteral("punkt (2, 7): blå mærke"));
+        QCOMPARE(pointName(f, 8, 1), QStringLiteral("punkt (8, 1): gult mærke"));
+        QCOMPARE(pointName(f, 9, 9), QStringLiteral("punkt (9, 9): blå og gult mærke"));
+        f.guess(5, 5);
+        QCOMPARE(pointName(f, 5, 5), QStringLiteral("punkt (5, 5): gæt 3, netop"));
+
+        // children are found by place, and know their place among the others
+        QAccessibleInterface *point = board->child(7 * 11 + 3);
+        QCOMPARE(board->indexOfChild(point), 7 * 11 + 3);
+        QCOMPARE(point->parent(), board);
+        QCOMPARE(board->childAt(point->rect().center().x(), point->rect().center().y()), point);
+    }
+
+    void solutionAndComposedPlace()
+    {
+        BoardFixture f;
+        f.startTask(7, 7);
+        for (int i = 0; i < 6; ++i)
+            f.guess(0, i);
+        QCOMPARE(pointName(f, 7, 7), QStringLiteral("punkt (7, 7): løsningen"));
+        f.click(f.braet.bbLavOpgave);
+        f.guess(2, 7);
+        QCOMPARE(pointName(f, 2, 7), QStringLiteral("punkt (2, 7): det skjulte punkt"));
+    }
+
+    void logAsText()
+    {
+        BoardFixture f;
+        f.indstil.rgAfstand->setItemIndex(1);
+        f.startTask(2, 3);
+        f.guess(1, 1);
+        f.click(f.braet.btX[4]);
+        QAccessibleInterface *log = QAccessible::queryAccessibleInterface(f.braet.paLog);
+        QCOMPARE(log->text(QAccessible::Name), QStringLiteral("Notesblok med dine gæt"));
+        QCOMPARE(log->text(QAccessible::Description),
+                 QStringLiteral("Direkte afstand\n1. gæt: (1,1), afstand 2,24\n2. gæt: (4, )"));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
