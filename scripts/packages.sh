@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 # SPDX-License-Identifier: MIT
 # The Debian packages the build, the game and the tests need.
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libqt6svg6-dev fonts-liberation2)
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev fonts-liberation2)
 TEST_PACKAGES=(xvfb xauth icewm xdotool imagemagick cups cups-bsd cups-client printer-driver-cups-pdf
                poppler-utils desktop-file-utils appstream dpkg-dev file)

@@ -4,8 +4,6 @@
 
 #include <QCoreApplication>
 #include <QFont>
-#include <QPainter>
-#include <QSvgRenderer>
 
 // The windows name the fonts of the system they were designed on. Map them
 // to the metric-compatible Liberation fonts, so texts keep their widths.
@@ -22,18 +20,12 @@ namespace Artwork {
 
 QIcon icon(const QString &name)
 {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+    return QIcon(QStringLiteral(":/icons/%1.png").arg(name));
 }
 
-QPixmap picture(const QString &name, QSize size)
+QImage picture(const QString &name)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
-    QPainter painter(&image);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    painter.end();
-    return QPixmap::fromImage(image);
+    return QImage(QStringLiteral(":/pictures/%1.bmp").arg(name));
 }
 
 QIcon programIcon()

@@ -55,15 +55,12 @@ TfmAbout::TfmAbout(QWidget *parent)
 
     ProductName = arialLabel(tr("Gitterspor"), 24, true, panel);
     ProductName->setObjectName(QStringLiteral("ProductName"));
-    ProductName->move(64, 24);
-    ProductName->adjustSize();
+    ProductName->setGeometry(64, 24, 132, 29);
     Version = arialLabel(tr("Version 25102001"), 13, false, panel);
     Version->setObjectName(QStringLiteral("Version"));
-    Version->move(16, 96);
-    Version->adjustSize();
+    Version->setGeometry(16, 96, 104, 16);
     auto *publisher = arialLabel(tr("Udgivet af Gitterspor-projektet"), 13, false, panel);
-    publisher->move(16, 120);
-    publisher->adjustSize();
+    publisher->setGeometry(16, 120, 196, 16);
 
     OKButton = new GlyphButton(tr("OK"), Artwork::icon(QStringLiteral("ok")), QSize(18, 18), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -78,6 +75,16 @@ TfmAbout::TfmAbout(QWidget *parent)
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());
+}
+
+void TfmAbout::showEvent(QShowEvent *event)
+{
+    // the labels grow to their text; measured at the first showing, not at start-up
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (!label->text().isEmpty())
+            label->resize(label->sizeHint().expandedTo(label->size()));
+    }
+    QDialog::showEvent(event);
 }
 
 void TfmAbout::keyPressEvent(QKeyEvent *event)

@@ -162,8 +162,8 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
     connect(&tiHint, &QTimer::timeout, this, &TfmBraet::tiHintTimer);
     tiHint.start();
 
-    m_logImage = Artwork::picture(QStringLiteral("notesblok"), QSize(240, 300)).toImage().convertToFormat(QImage::Format_RGB32);
-    m_titlePicture = Artwork::picture(QStringLiteral("titel"), QSize(270, 220));
+    m_logImage = Artwork::picture(QStringLiteral("notesblok")).convertToFormat(QImage::Format_RGB32);
+    m_titlePicture = QPixmap::fromImage(Artwork::picture(QStringLiteral("titel")));
     m_logFont = QFont(QStringLiteral("Arial"));
     m_logFont.setPixelSize(12);
 

@@ -56,16 +56,25 @@ TfmStatistik::TfmStatistik(QWidget *parent)
     connect(BitBtn1, &QPushButton::clicked, this, &TfmStatistik::BitBtn1Click);
     connect(bbClose, &QPushButton::clicked, this, &TfmStatistik::bbCloseClick);
 
+}
+
+void TfmStatistik::createMemo()
+{
+    // made when the report is first written: a text box costs start-up time
+    if (meStat)
+        return;
     meStat = new QPlainTextEdit(this);
     meStat->setObjectName(QStringLiteral("meStat"));
     meStat->setReadOnly(true);
-    meStat->setFont(courier);
+    meStat->setFont(font());
     meStat->setLineWrapMode(QPlainTextEdit::NoWrap);
     meStat->setAccessibleName(tr("Spil statistik"));
+    meStat->setGeometry(0, BarHeight, width(), height() - BarHeight);
 }
 
 void TfmStatistik::setReport(const QStringList &lines)
 {
+    createMemo();
     m_lines = lines;
     meStat->setPlainText(lines.join(QLatin1Char('\n')));
 }
@@ -82,6 +91,7 @@ void TfmStatistik::bbCloseClick()
 
 void TfmStatistik::showEvent(QShowEvent *event)
 {
+    createMemo();
     FormShow();
     if (!m_shownBefore) {
         m_shownBefore = true;
@@ -105,7 +115,8 @@ void TfmStatistik::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     Panel1->setGeometry(0, 0, width(), BarHeight);
-    meStat->setGeometry(0, BarHeight, width(), height() - BarHeight);
+    if (meStat)
+        meStat->setGeometry(0, BarHeight, width(), height() - BarHeight);
     bbClose->move(Panel1->width() - 88, bbClose->y());
 }
 
@@ -154,7 +165,7 @@ QList<TaskPage::PrintedText> TfmStatistik::printReport(QPainter &painter, int pa
 
 void TfmStatistik::PrintLine(QPainter &painter, const QString &text, int size, bool underlined, int resolution)
 {
-    QFont font(meStat->font().family());
+    QFont font(this->font().family());
     font.setStyleHint(QFont::TypeWriter);
     const int height = TaskPage::pixelsForPoints(size, resolution);
     font.setPixelSize(height);

@@ -50,6 +50,7 @@ protected:
 
 private:
     void FormShow();
+    void createMemo();
     void PrintLine(QPainter &painter, const QString &text, int size, bool underlined, int resolution);
     QList<TaskPage::PrintedText> m_printed;
     void NewLine(int height);

@@ -129,7 +129,7 @@ private slots:
 
     void pictureIsDrawnInPlace()
     {
-        const QImage pristine = Artwork::picture(QStringLiteral("notesblok"), QSize(240, 300)).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage pristine = Artwork::picture(QStringLiteral("notesblok")).convertToFormat(QImage::Format_RGB32);
         BoardFixture f;
         f.startTask(5, 7);
         for (int i = 0; i < 6; ++i)
