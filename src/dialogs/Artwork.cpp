@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QHash>
 
 // The windows name the fonts of the system they were designed on. Map them
 // to the metric-compatible Liberation fonts, so texts keep their widths.
@@ -18,9 +19,24 @@ Q_COREAPP_STARTUP_FUNCTION(useFontSubstitutes)
 
 namespace Artwork {
 
+// One QIcon per picture for the run: every dialog built anew would otherwise
+// bring fresh icons, and with them fresh entries in Qt's pixmap cache.
+using IconCache = QHash<QString, QIcon>;
+Q_GLOBAL_STATIC(IconCache, g_icons)
+
+static void releaseIcons()
+{
+    g_icons->clear();
+}
+
 QIcon icon(const QString &name)
 {
-    return QIcon(QStringLiteral(":/icons/%1.png").arg(name));
+    auto found = g_icons->constFind(name);
+    if (found != g_icons->constEnd())
+        return *found;
+    if (g_icons->isEmpty())
+        qAddPostRoutine(releaseIcons);
+    return *g_icons->insert(name, QIcon(QStringLiteral(":/icons/%1.png").arg(name)));
 }
 
 QImage picture(const QString &name)
