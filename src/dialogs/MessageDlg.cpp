@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "MessageDlg.h"
 #include "Artwork.h"
+#include "Design.h"
 #include "GlyphButton.h"
 #include "HelpViewer.h"
 
@@ -59,17 +60,13 @@ QString programPath()
 
 QFont dialogFont(bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(bold);
-    return font;
+    return Design::font(QStringLiteral("MS Sans Serif"), 11, bold);
 }
 
 } // namespace
 
 MessageDialog::MessageDialog(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Design::DialogFlags)
 {
 }
 
@@ -207,7 +204,7 @@ std::unique_ptr<MessageDialog> CreateMessageDialogDk(const QString &text, TDialo
     dialog->setFixedSize(clientWidth, clientHeight);
     dialog->setWindowTitle(info.createCaption ? QCoreApplication::translate("MessageDialog", info.createCaption)
                                               : QFileInfo(programPath()).fileName());
-    dialog->move(screen.x() + screen.width() / 2 - clientWidth / 2, screen.y() + screen.height() / 2 - clientHeight / 2);
+    Design::centreOnScreen(dialog.get());
     return dialog;
 }
 

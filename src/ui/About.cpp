@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "About.h"
 #include "Artwork.h"
+#include "Design.h"
 #include "GlyphButton.h"
 #include "MessageDlg.h"
 
@@ -16,10 +17,7 @@ namespace {
 QLabel *arialLabel(const QString &text, int pixelSize, bool bold, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
+    label->setFont(Design::font(QStringLiteral("Arial"), pixelSize, bold));
     QPalette black = label->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(black);
@@ -29,14 +27,11 @@ QLabel *arialLabel(const QString &text, int pixelSize, bool bold, QWidget *paren
 } // namespace
 
 TfmAbout::TfmAbout(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Design::DialogFlags)
 {
     setObjectName(QStringLiteral("fmAbout"));
     setWindowTitle(tr("Om Gitterspor"));
-    QFont system(QStringLiteral("System"));
-    system.setPixelSize(13);
-    setFont(system);
+    setFont(Design::font(QStringLiteral("System"), 13));
     setFixedSize(298, 213);
 
     auto *panel = new QFrame(this);
@@ -44,9 +39,7 @@ TfmAbout::TfmAbout(QWidget *parent)
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
     panel->setGeometry(8, 8, 281, 161);
-    QFont sans(QStringLiteral("MS Sans Serif"));
-    sans.setPixelSize(13);
-    panel->setFont(sans);
+    panel->setFont(Design::font(QStringLiteral("MS Sans Serif"), 13));
 
     auto *icon = new QLabel(panel);
     icon->setObjectName(QStringLiteral("ProgramIcon"));
@@ -65,16 +58,12 @@ TfmAbout::TfmAbout(QWidget *parent)
     OKButton = new GlyphButton(tr("OK"), Artwork::icon(QStringLiteral("ok")), QSize(18, 18), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(111, 178, 77, 27);
-    QFont bold(QStringLiteral("MS Sans Serif"));
-    bold.setPixelSize(11);
-    bold.setBold(true);
-    OKButton->setFont(bold);
+    OKButton->setFont(Design::font(QStringLiteral("MS Sans Serif"), 11, true));
     OKButton->setDefault(true);
     OKButton->setFocus();
     connect(OKButton, &QPushButton::clicked, this, [this] { done(mrOk); });
 
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move(screen.center() - rect().center());
+    Design::centreOnScreen(this);
 }
 
 void TfmAbout::showEvent(QShowEvent *event)

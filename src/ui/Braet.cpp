@@ -3,6 +3,7 @@
 #include "Braet.h"
 #include "About.h"
 #include "Artwork.h"
+#include "Design.h"
 #include "BoardAccessible.h"
 #include "BoardPainter.h"
 #include "GuessText.h"
@@ -142,9 +143,7 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
     QPalette green = palette();
     green.setColor(QPalette::Window, WindowGreen);
     setPalette(green);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(Design::font(QStringLiteral("MS Sans Serif"), 12));
     setMouseTracking(true);
     resize(640, 480);
 
@@ -164,8 +163,7 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
 
     m_logImage = Artwork::picture(QStringLiteral("notesblok")).convertToFormat(QImage::Format_RGB32);
     m_titlePicture = QPixmap::fromImage(Artwork::picture(QStringLiteral("titel")));
-    m_logFont = QFont(QStringLiteral("Arial"));
-    m_logFont.setPixelSize(12);
+    m_logFont = Design::font(QStringLiteral("Arial"), 12);
 
     bbBegynd->setFocus();
     FormCreate();
@@ -220,27 +218,21 @@ void TfmBraet::createToolBar()
 
 void TfmBraet::createBoard()
 {
+    auto coordinateButton = [this](char axis, int n, QPoint place, void (TfmBraet::*handler)()) {
+        auto *button = new QPushButton(QString::number(n), this);
+        button->setObjectName(QStringLiteral("bt%1%2").arg(QChar::fromLatin1(axis).toUpper()).arg(n));
+        button->setAccessibleName(QStringLiteral("%1 %2").arg(QLatin1Char(axis)).arg(n));
+        button->setGeometry(QRect(place, QSize(24, 24)));
+        button->setEnabled(false);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, handler);
+        return button;
+    };
     // y buttons first: they come first in the tab order
-    for (int n = LatticeMax; n >= 0; --n) {
-        auto *button = new QPushButton(QString::number(n), this);
-        button->setObjectName(QStringLiteral("btY%1").arg(n));
-        button->setAccessibleName(tr("y %1").arg(n));
-        button->setGeometry(15, 84, 24, 24);
-        button->setEnabled(false);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, &TfmBraet::btY0Click);
-        btY[n] = button;
-    }
-    for (int n = 0; n <= LatticeMax; ++n) {
-        auto *button = new QPushButton(QString::number(n), this);
-        button->setObjectName(QStringLiteral("btX%1").arg(n));
-        button->setAccessibleName(tr("x %1").arg(n));
-        button->setGeometry(45, 415, 24, 24);
-        button->setEnabled(false);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, &TfmBraet::btX0Click);
-        btX[n] = button;
-    }
+    for (int n = LatticeMax; n >= 0; --n)
+        btY[n] = coordinateButton('y', n, {15, 84}, &TfmBraet::btY0Click);
+    for (int n = 0; n <= LatticeMax; ++n)
+        btX[n] = coordinateButton('x', n, {45, 415}, &TfmBraet::btX0Click);
 
     paPil = new ArrowPrompt(this);
     paPil->setObjectName(QStringLiteral("paPil"));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Indstil.h"
 #include "Artwork.h"
+#include "Design.h"
 #include "GlyphButton.h"
 #include "MessageDlg.h"
 #include "PrinterService.h"
@@ -49,9 +50,7 @@ TfmIndstil::TfmIndstil(QWidget *parent)
 {
     setObjectName(QStringLiteral("fmIndstil"));
     setWindowTitle(tr("Indstillinger"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(Design::font(QStringLiteral("MS Sans Serif"), 11));
     setAutoFillBackground(true);
     QPalette silver = palette();
     silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
@@ -73,9 +72,7 @@ TfmIndstil::TfmIndstil(QWidget *parent)
                                      QSize(20, 20), printerPage);
     bbPrinterSetup->setObjectName(QStringLiteral("bbPrinterSetup"));
     bbPrinterSetup->setGeometry(7, 18, 122, 31);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(11);
-    bbPrinterSetup->setFont(arial);
+    bbPrinterSetup->setFont(Design::font(QStringLiteral("Arial"), 11));
     bbPrinterSetup->setToolTip(tr("Printer opsætning"));
     bbPrinterSetup->setAutoDefault(false);
     TabbedNotebook1->addTab(printerPage, tr("Printer"));
@@ -117,8 +114,7 @@ void TfmIndstil::showEvent(QShowEvent *event)
 {
     if (!m_shownBefore) {
         m_shownBefore = true;
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        move(screen.center() - rect().center());
+        Design::centreOnScreen(this);
     }
     QDialog::showEvent(event);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Navn.h"
 #include "Artwork.h"
+#include "Design.h"
 #include "GlyphButton.h"
 #include "MessageDlg.h"
 
@@ -14,14 +15,11 @@
 #include <limits>
 
 TfmBrugerNavn::TfmBrugerNavn(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Design::DialogFlags)
 {
     setObjectName(QStringLiteral("fmBrugerNavn"));
     setWindowTitle(tr("Skriv dit navn"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(Design::font(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(304, 76);
 
     Label1 = new QLabel(tr("Skriv dit navn"), this);
@@ -46,8 +44,7 @@ TfmBrugerNavn::TfmBrugerNavn(QWidget *parent)
     connect(OKBtn, &QPushButton::clicked, this, [this] { done(mrOk); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { done(mrCancel); });
 
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move(screen.center() - rect().center());
+    Design::centreOnScreen(this);
 }
 
 void TfmBrugerNavn::reject()

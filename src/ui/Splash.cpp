@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
 #include "Splash.h"
+#include "Design.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -47,8 +48,7 @@ TfmSplash *ShowSplash(const QPixmap &picture, QWidget *owner)
 {
     auto *splash = new TfmSplash(picture, owner);
     splash->resize(picture.deviceIndependentSize().toSize());
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    splash->move(screen.center() - splash->rect().center());
+    Design::centreOnScreen(splash);
     splash->show();
     return splash;
 }

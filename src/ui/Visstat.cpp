@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Visstat.h"
 #include "Artwork.h"
+#include "Design.h"
 #include "GlyphButton.h"
 #include "MessageDlg.h"
 #include "PlayerName.h"
@@ -41,8 +42,7 @@ TfmStatistik::TfmStatistik(QWidget *parent)
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    QFont small(QStringLiteral("MS Sans Serif"));
-    small.setPixelSize(11);
+    const QFont small = Design::font(QStringLiteral("MS Sans Serif"), 11);
     BitBtn1 = new GlyphButton(tr("Udskriv"), Artwork::icon(QStringLiteral("printer-lille")), QSize(16, 16), Panel1);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(9, 2, 80, 33);
@@ -95,8 +95,7 @@ void TfmStatistik::showEvent(QShowEvent *event)
     FormShow();
     if (!m_shownBefore) {
         m_shownBefore = true;
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        move(screen.center() - rect().center());
+        Design::centreOnScreen(this);
     }
     QDialog::showEvent(event);
 }
