@@ -24,7 +24,7 @@ start_x
 "$B/bench_startup" "$B/firstpaint_gitterspor" "$B/firstpaint_minimal" "${RUNS:-15}"
 echo
 
-echo "== hot paths (offscreen; median of QBENCHMARK's runs, ms per call)"
+echo "== hot paths (offscreen; QBENCHMARK mean, ms per call)"
 QT_QPA_PLATFORM=offscreen LANG=da_DK.UTF-8 "$B/bench_render" -minimumvalue 50 2>/dev/null |
     awk '/^RESULT/ { row = $0; sub(/^RESULT : BenchRender::/, "", row); gsub(/[():"]+/, " ", row) }
          /msecs per iteration/ { printf "%-40s %10.4f ms\n", row, $1 }'
