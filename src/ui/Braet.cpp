@@ -3,9 +3,9 @@
 #include "Braet.h"
 #include "About.h"
 #include "Artwork.h"
-#include "Design.h"
 #include "BoardAccessible.h"
 #include "BoardPainter.h"
+#include "Design.h"
 #include "GuessText.h"
 #include "HelpViewer.h"
 #include "Indstil.h"
@@ -34,8 +34,6 @@ const QColor WindowGreen(0x00, 0x80, 0x40);
 const QColor HintYellow(0xFF, 0xFF, 0x80);
 const QColor LogErase(0xFF, 0xFF, 0x88);
 
-constexpr int GridLeft = 41 + 1; // the grid lies at (1, 1) in its frame at (41, 80)
-constexpr int GridTop = 80 + 1;
 constexpr int HintIdleMs = 250;
 constexpr int HintTolerance = 5;
 
@@ -87,11 +85,18 @@ void BoardGrid::mouseMoveEvent(QMouseEvent *event)
 
 // ---- ArrowPrompt ----
 
+ArrowPrompt::ArrowPrompt(QWidget *parent)
+    : QWidget(parent)
+{
+    setAccessibleName(tr("Vælg en x-værdi"));
+}
+
 void ArrowPrompt::setCaption(char16_t caption)
 {
     if (m_caption == caption)
         return;
     m_caption = caption;
+    setAccessibleName(caption == ArrowExpectY ? tr("Vælg en y-værdi") : tr("Vælg en x-værdi"));
     update();
 }
 

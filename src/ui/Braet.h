@@ -47,7 +47,7 @@ class ArrowPrompt : public QWidget
 {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    explicit ArrowPrompt(QWidget *parent = nullptr);
     char16_t caption() const { return m_caption; }
     void setCaption(char16_t caption);
 

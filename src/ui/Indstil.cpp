@@ -8,9 +8,7 @@
 #include "PrinterService.h"
 
 #include <QButtonGroup>
-#include <QGuiApplication>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 

@@ -7,10 +7,8 @@
 #include "MessageDlg.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 
 #include <limits>
 

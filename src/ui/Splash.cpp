@@ -3,10 +3,8 @@
 #include "Splash.h"
 #include "Design.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
 
 TfmSplash::TfmSplash(const QPixmap &picture, QWidget *owner)
     : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)

@@ -10,11 +10,9 @@
 #include "TaskPage.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QScreen>
 
 #include <utility>
 

@@ -112,6 +112,10 @@ private slots:
         QCOMPARE(name(f.braet.btX[3]), QStringLiteral("x 3"));
         QCOMPARE(name(f.braet.btY[5]), QStringLiteral("y 5"));
         QCOMPARE(name(f.braet.btLoes), QStringLiteral("Løs opgaven"));
+        QCOMPARE(name(f.braet.paPil), QStringLiteral("Vælg en x-værdi"));
+        f.startTask(1, 1);
+        f.click(f.braet.btX[2]);
+        QCOMPARE(name(f.braet.paPil), QStringLiteral("Vælg en y-værdi"));
         QCOMPARE(name(f.indstil.rgAfstand->item(1)), QStringLiteral("Direkte afstand"));
     }
 

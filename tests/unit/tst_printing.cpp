@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 // The name prompt, the statistics window and its printout, and the printed
@@ -428,6 +429,7 @@ private slots:
         f.click(f.braet.bbPrint);
         QVERIFY(QFileInfo(pdf).size() > 1000);
         QCOMPARE(PrinterService::printer().docName(), QStringLiteral("Gitterspor (Bo)"));
+        QCOMPARE(PrinterService::printer().resolution(), 1200);
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         if (pdftotext.waitForFinished(10000)) {
@@ -435,6 +437,22 @@ private slots:
             QVERIFY2(text.contains(QStringLiteral("Gitterspor (Bo)")), qPrintable(text));
             QVERIFY(text.contains(QStringLiteral("Taxi afstand")));
             QVERIFY(text.contains(QStringLiteral("afstand 8")));
+            // at 1200 pixels per inch b = 480: the title starts at x = 4b, the
+            // measure heading at x = 2b + 32, y = 16b (in points: pixels * 72 / 1200)
+            pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+            QVERIFY(pdftotext.waitForFinished(10000));
+            const QString boxes = QString::fromUtf8(pdftotext.readAllStandardOutput());
+            auto wordAt = [&](const QString &word) {
+                const QRegularExpression re(QStringLiteral("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>%1<").arg(word));
+                const QRegularExpressionMatch m = re.match(boxes);
+                return m.hasMatch() ? QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QPointF(-1, -1);
+            };
+            const QPointF title = wordAt(QStringLiteral("Gitterspor"));
+            QVERIFY2(std::abs(title.x() - 4 * 480 * 72.0 / 1200) < 2.0, qPrintable(QString::number(title.x())));
+            QVERIFY(std::abs(title.y() - 480 * 72.0 / 1200) < 8.0);
+            const QPointF heading = wordAt(QStringLiteral("Taxi"));
+            QVERIFY(std::abs(heading.x() - (2 * 480 + 32) * 72.0 / 1200) < 2.0);
+            QVERIFY(std::abs(heading.y() - 16 * 480 * 72.0 / 1200) < 8.0);
         }
         // a cancelled name prompt starts no job
         QFile::remove(pdf);
