@@ -5,12 +5,12 @@
 # Sets everything up, builds Gitterspor and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-bash scripts/setup.sh "${BUILD_PACKAGES[@]}"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build --target gitterspor -j"$(nproc)" >/dev/null
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Gitterspor kan ikke starte: der er ingen skærm at vise vinduet på (DISPLAY er ikke sat)." >&2
     exit 1
 fi
-exec ./build/src/gitterspor
+source scripts/packages.sh
+bash scripts/setup.sh "${BUILD_PACKAGES[@]}"
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-release --target gitterspor -j"$(nproc)" >/dev/null
+exec ./build-release/src/gitterspor

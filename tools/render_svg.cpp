@@ -7,6 +7,7 @@
 //   render_svg IN.svg OUT.png --size N     N x N pixels
 #include <QGuiApplication>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
 {
     // text in the pictures needs the font database, not a display
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false")); // no runtime folder at build time
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 4) {

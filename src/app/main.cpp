@@ -7,6 +7,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // what the desktop shows where a window has no caption of its own
+    QApplication::setApplicationName(QStringLiteral("Gitterspor"));
+    QApplication::setDesktopFileName(QStringLiteral("org.gitterspor.Gitterspor"));
     const auto windows = Startup::create();
     windows->show();
     return app.exec();

@@ -78,6 +78,8 @@ HelpViewer::HelpViewer(const QUrl &source)
     : QWidget(nullptr, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // the board window is the program: closing it ends the run, help or not
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("Gitterspor – vejledning"));
     setWindowIcon(Artwork::programIcon());
 
