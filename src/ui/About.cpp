@@ -64,6 +64,11 @@ TfmAbout::TfmAbout(QWidget *parent)
     Design::centreOnScreen(this);
 }
 
+void TfmAbout::reject()
+{
+    done(mrCancel); // the close box
+}
+
 void TfmAbout::showEvent(QShowEvent *event)
 {
     // the labels grow to their text; measured at the first showing, not at start-up

@@ -18,6 +18,8 @@ public:
     QLabel *ProductName = nullptr;
     QLabel *Version = nullptr;
 
+    void reject() override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;

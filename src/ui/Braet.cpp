@@ -273,11 +273,12 @@ void TfmBraet::createBoard()
     hint.setColor(QPalette::WindowText, Qt::black);
     paHint->setPalette(hint);
     paHint->hide();
-    paHint->raise();
 
     paLog = new PictureBox(&m_logImage, this);
     paLog->setObjectName(QStringLiteral("paLog"));
     paLog->setAccessibleName(tr("Notesblok med dine gæt"));
+    // the hint covers the board frame and the notepad where they meet
+    paHint->raise();
     paLog->setGeometry(376, 80, 241, 305);
 }
 

@@ -194,6 +194,17 @@ private slots:
         QCOMPARE(f.braet.paHint->size(), QSize(137, 19));
     }
 
+    void hintCoversTheNotepad()
+    {
+        BoardFixture f;
+        f.startTask(0, 0);
+        f.guess(10, 5);
+        restOn(f, 10, 5);
+        const QPoint overLog(30 * 10 + 65 + 100, 30 * 5 + 53 + 9);
+        QVERIFY(f.braet.paLog->geometry().contains(overLog));
+        QCOMPARE(f.braet.childAt(overLog), f.braet.paHint);
+    }
+
     void hintOnAHit()
     {
         BoardFixture f;
