@@ -70,27 +70,29 @@ class BenchRender : public QObject
         QTest::mouseClick(m_braet->sgNet, Qt::LeftButton, {}, QPoint(200, 20));
     }
 
+    std::unique_ptr<QPrinter> pdfPrinter(const QString &file, int resolution)
+    {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(m_dir.filePath(file));
+        printer->setResolution(resolution);
+        printer->setFullPage(true);
+        return printer;
+    }
+
     void printTask(int resolution)
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_dir.filePath(QStringLiteral("task.pdf")));
-        printer.setResolution(resolution);
-        printer.setFullPage(true);
-        QPainter painter(&printer);
-        m_braet->paintTaskPage(painter, printer.resolution(), QStringLiteral("Gitterspor (Bo)"));
+        const auto printer = pdfPrinter(QStringLiteral("task.pdf"), resolution);
+        QPainter painter(printer.get());
+        m_braet->paintTaskPage(painter, printer->resolution(), QStringLiteral("Gitterspor (Bo)"));
     }
 
     void printStatistics(int resolution)
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_dir.filePath(QStringLiteral("statistik.pdf")));
-        printer.setResolution(resolution);
-        printer.setFullPage(true);
-        QPainter painter(&printer);
-        m_statistik->printReport(painter, printer.paperRect(QPrinter::DevicePixel).toRect().width(),
-                                 printer.resolution());
+        const auto printer = pdfPrinter(QStringLiteral("statistik.pdf"), resolution);
+        QPainter painter(printer.get());
+        m_statistik->printReport(painter, printer->paperRect(QPrinter::DevicePixel).toRect().width(),
+                                 printer->resolution());
     }
 
 private slots:
