@@ -35,11 +35,6 @@ void HelpViewer::setHelpFile(const QString &name)
     g_helpFile = name;
 }
 
-QString HelpViewer::helpFile()
-{
-    return g_helpFile;
-}
-
 HelpViewer *HelpViewer::instance()
 {
     return g_viewer.data();

@@ -16,7 +16,6 @@ class HelpViewer : public QWidget
     Q_OBJECT
 public:
     static void setHelpFile(const QString &name);
-    static QString helpFile();
     // Both return false, after one error message, when the help file name
     // resolves to nothing.
     static bool showContents();

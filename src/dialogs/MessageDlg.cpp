@@ -70,11 +70,6 @@ MessageDialog::MessageDialog(QWidget *parent)
 {
 }
 
-bool MessageDialog::isCancelButton(const QPushButton *button) const
-{
-    return m_cancelButtons.contains(const_cast<QPushButton *>(button));
-}
-
 void MessageDialog::reject()
 {
     // closing through the title bar is an ordinary answer

@@ -72,7 +72,6 @@ public:
     QList<QPushButton *> buttons() const { return m_buttons; }
     QLabel *messageLabel() const { return m_label; }
     QLabel *iconLabel() const { return m_icon; }
-    bool isCancelButton(const QPushButton *button) const;
 
     void reject() override;
 
