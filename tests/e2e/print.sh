@@ -53,7 +53,8 @@ has_ink() { # png x y w h: some dark pixel in the box
     awk -v m="$mean" 'BEGIN { exit !(m < 0.5) }'
 }
 
-PDFDIR=$HOME/PDF
+# cups-pdf writes into the home folder that the password database names
+PDFDIR=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
 mkdir -p "$PDFDIR"
 STAMP=$WORK/stamp
 touch "$STAMP"
