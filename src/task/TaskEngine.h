@@ -41,8 +41,6 @@ public:
     void ComputeDistance();
     void RegisterGuess();
 
-    static constexpr int CellSize = 30;
-
 private:
     void askThen(const char *question, void (TaskEngine::*start)());
     void startComputerTask() { BeginTask(tmComputerTask); }

@@ -43,6 +43,7 @@ constexpr char16_t ArrowExpectY = 0xE9;
 constexpr int LatticeSize = 11;     // points 0 ... 10 on each axis
 constexpr int LatticeMax = LatticeSize - 1;
 constexpr int MaxGuesses = 6;
+constexpr int BoardCellSize = 30;  // pixels of one lattice point's cell on the screen board
 
 struct TaskState {
     TTaskMode Mode = tmIdle;

@@ -13,7 +13,7 @@ class QPainter;
 // are those of the screen board times the line unit.
 namespace BoardPainter {
 
-constexpr int CellSize = 30;
+constexpr int CellSize = BoardCellSize;
 
 // Colours of the board.
 inline const QColor White{0xFF, 0xFF, 0xFF};
