@@ -4,6 +4,7 @@
 // Figures for the hot paths: a full repaint of the board, one redraw of the
 // log, one hover-hint tick, both printouts rendered to PDF, and the rules alone.
 #include "About.h"
+#include "BoardGrid.h"
 #include "Braet.h"
 #include "GuessText.h"
 #include "Indstil.h"

@@ -3,19 +3,7 @@
 #include "Artwork.h"
 
 #include <QCoreApplication>
-#include <QFont>
 #include <QHash>
-
-// The windows name the fonts of the system they were designed on. Map them
-// to the metric-compatible Liberation fonts, so texts keep their widths.
-static void useFontSubstitutes()
-{
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    QFont::insertSubstitutions(QStringLiteral("System"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono")});
-}
-Q_COREAPP_STARTUP_FUNCTION(useFontSubstitutes)
 
 namespace Artwork {
 

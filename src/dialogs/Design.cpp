@@ -2,8 +2,21 @@
 // SPDX-License-Identifier: MIT
 #include "Design.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+
+// The windows and printouts name the fonts of the system they were designed
+// on. Map them to the metric-compatible Liberation fonts, so texts keep their
+// widths.
+static void useFontSubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("System"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono")});
+}
+Q_COREAPP_STARTUP_FUNCTION(useFontSubstitutes)
 
 namespace Design {
 

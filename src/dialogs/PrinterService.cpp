@@ -23,6 +23,13 @@ QString tr(const char *text)
 QPrinter &PrinterService::printer()
 {
     if (!g_printer) {
+        // gone with the application, not after it: a printer outliving
+        // QApplication would tear down print support that no longer exists
+        static const bool cleanedUp = [] {
+            qAddPostRoutine(PrinterService::reset);
+            return true;
+        }();
+        Q_UNUSED(cleanedUp);
         g_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         g_printer->setFullPage(true);
     }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 
 namespace GuessText {
@@ -74,6 +75,8 @@ QString hintText(int n, int x, int y, double distance, const QLocale &locale)
 
 QString averageText(qint64 weighted, qint64 total, const QLocale &locale)
 {
+    if (total <= 0)
+        return {};
     // round half up in hundredths: floor((200 w + t) / 2t)
     const qint64 hundredths = (200 * weighted + total) / (2 * total);
     return QString::number(hundredths / 100) + locale.decimalPoint()
@@ -99,6 +102,60 @@ QStringList statisticsReport(const TaskState &state, const QLocale &locale)
     }
     lines << tr(" Ikke løst") + QStringLiteral("      ") + QString::number(state.Unsolved);
     return lines;
+}
+
+QList<LogLine> logLines(const TaskState &state, TDistanceMeasure measure, const QLocale &locale)
+{
+    QList<LogLine> lines;
+    for (int n = 1; n <= std::min(state.GuessNo, MaxGuesses); ++n) {
+        const TGuess &guess = state.Guesses[n];
+        if (!guess.hasX())
+            continue;
+        LogLine line{{numberText(n), pointText(guess)}};
+        if (guess.isComplete())
+            line.pieces << distanceText(guess.Distance, measure, locale);
+        lines << line;
+        if (guess.isComplete() && n == MaxGuesses)
+            lines << LogLine{{solutionText(state.HiddenX, state.HiddenY)}, true};
+    }
+    return lines;
+}
+
+QString spokenLine(const LogLine &line)
+{
+    QStringList words;
+    for (const QString &piece : line.pieces)
+        words << piece.trimmed();
+    return words.join(QLatin1Char(' '));
+}
+
+QString logName()
+{
+    return tr("Notesblok med dine gæt");
+}
+
+QString pointDescription(const TaskState &state, int x, int y, TDistanceMeasure measure, const QLocale &locale)
+{
+    const TCellMarks &marks = state.marksAt(x, y);
+    const QString point = tr("punkt (%1, %2)").arg(x).arg(y);
+    const int n = state.guessAt(x, y);
+    if (marks.Placed && n > 0) {
+        const double distance = state.Guesses[n].Distance;
+        if (distance == 0.0)
+            return tr("%1: gæt %2, netop").arg(point).arg(n);
+        return tr("%1: gæt %2, %3").arg(point).arg(n).arg(distanceText(distance, measure, locale));
+    }
+    if (marks.Placed)
+        return tr("%1: det skjulte punkt").arg(point);
+    if (state.GuessNo > MaxGuesses && state.isHiddenPlace(x, y))
+        return tr("%1: løsningen").arg(point);
+    if (marks.BlueMark && marks.YellowMark)
+        return tr("%1: blå og gult mærke").arg(point);
+    if (marks.BlueMark)
+        return tr("%1: blå mærke").arg(point);
+    if (marks.YellowMark)
+        return tr("%1: gult mærke").arg(point);
+    return point;
 }
 
 } // namespace GuessText

@@ -214,10 +214,8 @@ void TaskEngine::sgNetMouseUp(MouseButton button, int x, int y)
 {
     if (!m_state.isSearch())
         return;
-    const int column = x >= 0 ? x / BoardCellSize : -1;
-    const int row = y >= 0 ? y / BoardCellSize : -1;
-    if (column >= 0 && column < LatticeSize && row >= 0 && row < LatticeSize) {
-        TCellMarks &cell = m_state.Marks[column][row];
+    if (const auto at = cellAtPixel(x, y)) {
+        TCellMarks &cell = m_state.Marks[at->Column][at->Row];
         if (!cell.Placed) {
             if (button == MouseButton::Left)
                 cell.BlueMark = !cell.BlueMark;

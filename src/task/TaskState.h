@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Lattice.h"
+
 #include <array>
 #include <cstdint>
 
@@ -29,21 +31,12 @@ struct TGuess {
     bool isComplete() const { return X >= 0 && Y >= 0; }
 };
 
-struct TCellMarks {
-    bool Placed = false;
-    bool BlueMark = false;
-    bool YellowMark = false;
-};
-
 // The arrow prompt's caption in the symbol font: a right arrow while an x is
 // expected, an up arrow while a y is expected.
 constexpr char16_t ArrowExpectX = 0xE8;
 constexpr char16_t ArrowExpectY = 0xE9;
 
-constexpr int LatticeSize = 11;     // points 0 ... 10 on each axis
-constexpr int LatticeMax = LatticeSize - 1;
 constexpr int MaxGuesses = 6;
-constexpr int BoardCellSize = 30;  // pixels of one lattice point's cell on the screen board
 
 struct TaskState {
     TTaskMode Mode = tmIdle;

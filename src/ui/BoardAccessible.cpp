@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
 #include "BoardAccessible.h"
-#include "BoardPainter.h"
-#include "Braet.h"
+#include "BoardGrid.h"
 
 namespace {
 
@@ -35,15 +34,14 @@ public:
     {
         if (!m_grid || t != QAccessible::Name)
             return {};
-        return m_grid->board()->pointDescription(column(), LatticeMax - row());
+        return m_grid->pointDescription(column(), LatticeMax - row());
     }
 
     QRect rect() const override
     {
         if (!m_grid)
             return {};
-        const QRect cell(column() * BoardPainter::CellSize, row() * BoardPainter::CellSize, BoardPainter::CellSize,
-                         BoardPainter::CellSize);
+        const QRect cell = BoardGrid::cellRect(column(), row());
         return QRect(m_grid->mapToGlobal(cell.topLeft()), cell.size());
     }
 
@@ -101,10 +99,10 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface *child) const
 
 QAccessibleInterface *BoardAccessible::childAt(int x, int y) const
 {
-    const QPoint local = grid()->mapFromGlobal(QPoint(x, y));
-    if (!grid()->rect().contains(local))
+    const auto point = BoardGrid::pointAt(grid()->mapFromGlobal(QPoint(x, y)));
+    if (!point)
         return nullptr;
-    return child(local.y() / BoardPainter::CellSize * LatticeSize + local.x() / BoardPainter::CellSize);
+    return child((LatticeMax - point->y()) * LatticeSize + point->x());
 }
 
 QAccessibleInterface *BoardAccessible::factory(const QString &className, QObject *object)

@@ -2,15 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "Braet.h"
 #include "About.h"
+#include "ArrowPrompt.h"
 #include "Artwork.h"
 #include "BoardAccessible.h"
-#include "BoardPainter.h"
+#include "BoardGrid.h"
 #include "Design.h"
 #include "GuessText.h"
 #include "HelpViewer.h"
 #include "Indstil.h"
 #include "MessageDlg.h"
-#include "PlayerName.h"
+#include "Navn.h"
 #include "PrinterService.h"
 #include "Splash.h"
 #include "TaskPage.h"
@@ -32,10 +33,10 @@ namespace {
 
 const QColor WindowGreen(0x00, 0x80, 0x40);
 const QColor HintYellow(0xFF, 0xFF, 0x80);
-const QColor LogErase(0xFF, 0xFF, 0x88);
 
 constexpr int HintIdleMs = 250;
 constexpr int HintTolerance = 5;
+const QPoint HintOffset(65, 53); // from the top-left corner of the point's cell
 
 qint64 monotonicMs()
 {
@@ -46,88 +47,6 @@ qint64 monotonicMs()
 }
 
 } // namespace
-
-// ---- BoardGrid ----
-
-BoardGrid::BoardGrid(TfmBraet *board)
-    : QWidget(nullptr)
-    , m_board(board)
-{
-    setObjectName(QStringLiteral("sgNet"));
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void BoardGrid::paintEvent(QPaintEvent *event)
-{
-    QPainter painter(this);
-    const QRect dirty = event->rect();
-    const TaskState &state = m_board->state();
-    for (int column = 0; column < LatticeSize; ++column) {
-        for (int row = 0; row < LatticeSize; ++row) {
-            const QRect cell(column * BoardPainter::CellSize, row * BoardPainter::CellSize, BoardPainter::CellSize,
-                             BoardPainter::CellSize);
-            if (cell.intersects(dirty))
-                BoardPainter::drawCell(painter, state, column, row, cell, 1, BoardPainter::Medium::Screen);
-        }
-    }
-}
-
-void BoardGrid::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_board->sgNetMouseUp(event->button(), event->position().toPoint());
-}
-
-void BoardGrid::mouseMoveEvent(QMouseEvent *event)
-{
-    m_board->sgNetMouseMove(event->position().toPoint());
-}
-
-// ---- ArrowPrompt ----
-
-ArrowPrompt::ArrowPrompt(QWidget *parent)
-    : QWidget(parent)
-{
-    setAccessibleName(tr("Vælg en x-værdi"));
-}
-
-void ArrowPrompt::setCaption(char16_t caption)
-{
-    if (m_caption == caption)
-        return;
-    m_caption = caption;
-    setAccessibleName(caption == ArrowExpectY ? tr("Vælg en y-værdi") : tr("Vælg en x-værdi"));
-    update();
-}
-
-void ArrowPrompt::paintEvent(QPaintEvent *)
-{
-    // A 19-px yellow arrow, right for x and up for y, drawn rather than taken
-    // from a symbol font that Linux does not have.
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(width() / 2.0, height() / 2.0);
-    if (m_caption == ArrowExpectY)
-        painter.rotate(-90);
-    const QPolygonF arrow({{-9.5, -2.5}, {1.5, -2.5}, {1.5, -7.5}, {9.5, 0}, {1.5, 7.5}, {1.5, 2.5}, {-9.5, 2.5}});
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xFF, 0xFF, 0x00));
-    painter.drawPolygon(arrow);
-}
-
-// ---- PictureBox ----
-
-PictureBox::PictureBox(const QImage *image, QWidget *parent)
-    : QWidget(parent)
-    , m_image(image)
-{
-}
-
-void PictureBox::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.drawImage(0, 0, *m_image);
-}
 
 // ---- TfmBraet ----
 
@@ -166,9 +85,7 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
     connect(&tiHint, &QTimer::timeout, this, &TfmBraet::tiHintTimer);
     tiHint.start();
 
-    m_logImage = Artwork::picture(QStringLiteral("notesblok")).convertToFormat(QImage::Format_RGB32);
     m_titlePicture = QPixmap::fromImage(Artwork::picture(QStringLiteral("titel")));
-    m_logFont = Design::font(QStringLiteral("Arial"), 12);
 
     bbBegynd->setFocus();
     FormCreate();
@@ -256,10 +173,11 @@ void TfmBraet::createBoard()
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setLineWidth(1);
     Panel2->setGeometry(41, 80, 332, 332);
-    sgNet = new BoardGrid(this);
-    sgNet->setParent(Panel2);
-    sgNet->setGeometry(1, 1, 330, 330);
+    sgNet = new BoardGrid(m_engine.state(), [this] { return distanceMeasure(); }, Panel2);
+    sgNet->setGeometry(1, 1, LatticeSize * BoardCellSize, LatticeSize * BoardCellSize);
     sgNet->setAccessibleName(tr("Gitteret"));
+    connect(sgNet, &BoardGrid::released, this, &TfmBraet::sgNetMouseUp);
+    connect(sgNet, &BoardGrid::moved, this, &TfmBraet::sgNetMouseMove);
 
     paHint = new QLabel(this);
     paHint->setObjectName(QStringLiteral("paHint"));
@@ -274,9 +192,8 @@ void TfmBraet::createBoard()
     paHint->setPalette(hint);
     paHint->hide();
 
-    paLog = new PictureBox(&m_logImage, this);
+    paLog = new GuessLogPad(this);
     paLog->setObjectName(QStringLiteral("paLog"));
-    paLog->setAccessibleName(tr("Notesblok med dine gæt"));
     // the hint covers the board frame and the notepad where they meet
     paHint->raise();
     paLog->setGeometry(376, 80, 241, 305);
@@ -307,9 +224,9 @@ bool TfmBraet::event(QEvent *event)
 void TfmBraet::FormActivate()
 {
     for (int n = 1; n <= LatticeMax; ++n)
-        btX[n]->move(btX[n - 1]->x() + 30, btX[n]->y());
+        btX[n]->move(btX[n - 1]->x() + BoardCellSize, btX[n]->y());
     for (int n = LatticeMax - 1; n >= 0; --n)
-        btY[n]->move(btY[n]->x(), btY[n + 1]->y() + 30);
+        btY[n]->move(btY[n]->x(), btY[n + 1]->y() + BoardCellSize);
     FormResize();
     // the log font is set when the log picture is drawn on (DrawGuessLog)
     DrawGuessLog();
@@ -414,6 +331,9 @@ void TfmBraet::setSolveButtonVisible(bool visible)
 
 void TfmBraet::repaintBoard()
 {
+    // Deferred, not immediate: after a sixth guess the log asks for the board
+    // before the rules count the guess, and the solution disc only shows once
+    // they have.
     sgNet->update();
 }
 
@@ -539,85 +459,20 @@ void TfmBraet::bbPrintClick()
 
 void TfmBraet::DrawGuessLog()
 {
-    QPainter painter(&m_logImage);
-    painter.setFont(m_logFont);
-    painter.setPen(Qt::black);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(LogErase);
-    painter.fillRect(QRect(50, 50, 232 - 50, 260 - 50), LogErase);
-    m_logTexts.clear();
-    auto write = [&](int x, int y, const QString &text) {
-        painter.drawText(QRect(x, y, 240 - x, 300 - y), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-        m_logTexts.append({text, QPoint(x, y)});
-        return painter.fontMetrics().horizontalAdvance(text);
-    };
-
-    const TDistanceMeasure measure = distanceMeasure();
-    QFont underlined = m_logFont;
-    underlined.setUnderline(true);
-    painter.setFont(underlined);
-    write(82, 50, GuessText::measureTitle(measure));
-    painter.setFont(m_logFont);
-
-    const TaskState &state = m_engine.state();
-    int y = 78;
-    for (int n = 1; n <= std::min(state.GuessNo, MaxGuesses); ++n) {
-        const TGuess &guess = state.Guesses[n];
-        if (guess.X < 0)
-            continue;
-        int x = 52;
-        x += write(x, y, GuessText::numberText(n)) + 4;
-        x += write(x, y, GuessText::pointText(guess)) + 2;
-        if (guess.Y < 0) {
-            y += 20;
-            continue;
-        }
-        write(x, y, GuessText::distanceText(guess.Distance, measure));
-        if (n == MaxGuesses) {
-            y += 20;
-            write(52, y, GuessText::solutionText(state.HiddenX, state.HiddenY));
-            repaintBoard();
-        }
-        y += 20;
-    }
-    painter.end();
-    paLog->update();
-
-    // the lines of the log as text, for screen readers
-    QStringList lines;
-    int lineY = -1;
-    for (const LogText &t : std::as_const(m_logTexts)) {
-        if (t.at.y() != lineY)
-            lines << QString();
-        lines.last() += (lines.last().isEmpty() ? QString() : QStringLiteral(" ")) + t.text.trimmed();
-        lineY = t.at.y();
-    }
-    paLog->setAccessibleDescription(lines.join(QLatin1Char('\n')));
+    const QList<GuessText::LogLine> lines = GuessText::logLines(state(), distanceMeasure());
+    paLog->draw(GuessText::measureTitle(distanceMeasure()), lines);
+    if (!lines.isEmpty() && lines.last().solution)
+        repaintBoard();
 }
 
-QString TfmBraet::pointDescription(int x, int y) const
+const QImage &TfmBraet::logImage() const
 {
-    const TaskState &s = state();
-    const TCellMarks &marks = s.marksAt(x, y);
-    const QString point = tr("punkt (%1, %2)").arg(x).arg(y);
-    const int n = s.guessAt(x, y);
-    if (marks.Placed && n > 0) {
-        const double distance = s.Guesses[n].Distance;
-        if (distance == 0.0)
-            return tr("%1: gæt %2, netop").arg(point).arg(n);
-        return tr("%1: gæt %2, %3").arg(point).arg(n).arg(GuessText::distanceText(distance, distanceMeasure()));
-    }
-    if (marks.Placed)
-        return tr("%1: det skjulte punkt").arg(point);
-    if (s.GuessNo > MaxGuesses && s.isHiddenPlace(x, y))
-        return tr("%1: løsningen").arg(point);
-    if (marks.BlueMark && marks.YellowMark)
-        return tr("%1: blå og gult mærke").arg(point);
-    if (marks.BlueMark)
-        return tr("%1: blå mærke").arg(point);
-    if (marks.YellowMark)
-        return tr("%1: gult mærke").arg(point);
-    return point;
+    return paLog->image();
+}
+
+const QList<GuessLogPad::LogText> &TfmBraet::logTexts() const
+{
+    return paLog->texts();
 }
 
 // ---- Hover hint ----
@@ -630,6 +485,8 @@ void TfmBraet::tiHintTimer()
 
 void TfmBraet::sgNetMouseMove(QPoint point)
 {
+    // The hint stays up for small jitters: it goes only when the mouse has
+    // moved more than 5 px on both axes from where it was last seen.
     if (paHint->isVisible() && std::abs(BoardMouseX - HintMouseX) > HintTolerance
         && std::abs(BoardMouseY - HintMouseY) > HintTolerance)
         paHint->hide();
@@ -645,19 +502,14 @@ void TfmBraet::FormMouseMove()
 
 void TfmBraet::ShowGuessHint()
 {
-    if (BoardMouseX < 0 || BoardMouseY < 0)
+    const auto point = BoardGrid::pointAt(QPoint(BoardMouseX, BoardMouseY));
+    if (!point)
         return;
-    const int column = BoardMouseX / BoardPainter::CellSize;
-    const int row = BoardMouseY / BoardPainter::CellSize;
-    if (column > LatticeMax || row > LatticeMax)
-        return;
-    const int x = column;
-    const int y = LatticeMax - row;
-    const int n = state().guessAt(x, y);
+    const int n = state().guessAt(point->x(), point->y());
     if (n == 0)
         return;
-    paHint->setText(GuessText::hintText(n, x, y, state().Guesses[n].Distance));
-    paHint->move(30 * column + 65, 30 * row + 53);
+    paHint->setText(GuessText::hintText(n, point->x(), point->y(), state().Guesses[n].Distance));
+    paHint->move(BoardGrid::cellRect(point->x(), LatticeMax - point->y()).topLeft() + HintOffset);
     HintMouseX = BoardMouseX;
     HintMouseY = BoardMouseY;
     paHint->show();

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "GuessLogPad.h"
 #include "TaskEngine.h"
 #include "TaskView.h"
 
-#include <QImage>
 #include <QPixmap>
 #include <QPointer>
 #include <QTimer>
@@ -14,6 +14,9 @@
 #include <array>
 #include <functional>
 
+class ArrowPrompt;
+class BoardGrid;
+class GuessLogPad;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -22,55 +25,6 @@ class TfmAbout;
 class TfmIndstil;
 class TfmSplash;
 class TfmStatistik;
-class TfmBraet;
-
-// The board grid: 11 x 11 cells of 30 px, every cell painted from the task
-// state at paint time.
-class BoardGrid : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit BoardGrid(TfmBraet *board);
-    TfmBraet *board() const { return m_board; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-
-private:
-    TfmBraet *m_board;
-};
-
-// The yellow arrow that tells which axis to choose next.
-class ArrowPrompt : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit ArrowPrompt(QWidget *parent = nullptr);
-    char16_t caption() const { return m_caption; }
-    void setCaption(char16_t caption);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    char16_t m_caption = ArrowExpectX;
-};
-
-// A picture control that shows an image kept by its owner.
-class PictureBox : public QWidget
-{
-    Q_OBJECT
-public:
-    PictureBox(const QImage *image, QWidget *parent);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    const QImage *m_image;
-};
 
 // The main window: tool bar, board, coordinate buttons, arrow prompt, guess
 // log and hover hint. It owns the task of the run.
@@ -105,21 +59,16 @@ public:
     ArrowPrompt *paPil = nullptr;
     QPushButton *btLoes = nullptr;
     QLabel *paHint = nullptr;
-    PictureBox *paLog = nullptr;
+    GuessLogPad *paLog = nullptr;
     QMenu *Popup = nullptr;
     QTimer tiArrow;
     QTimer tiHint;
     int ArrowTicks = 0;
     TfmSplash *splash() const { return m_splash; }
 
-    // The notepad picture the log is drawn on.
-    const QImage &logImage() const { return m_logImage; }
-    // The texts written by the last DrawGuessLog, with their top-left corners.
-    struct LogText {
-        QString text;
-        QPoint at;
-    };
-    const QList<LogText> &logTexts() const { return m_logTexts; }
+    // The notepad picture and the texts the last DrawGuessLog wrote on it.
+    const QImage &logImage() const;
+    const QList<GuessLogPad::LogText> &logTexts() const;
 
     // Hover hint state.
     int BoardMouseX = 0;
@@ -130,8 +79,6 @@ public:
     void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
 
     void DrawGuessLog() override;
-    // What stands on a lattice point, in words, for screen readers.
-    QString pointDescription(int x, int y) const;
     void ShowStatistics();
     void PrintTask();
 
@@ -191,8 +138,5 @@ private:
     QPointer<TfmStatistik> m_statistik;
     TfmSplash *m_splash = nullptr;
     QPixmap m_titlePicture;
-    QImage m_logImage;
-    QList<LogText> m_logTexts;
-    QFont m_logFont;
     std::function<qint64()> m_clock;
 };

@@ -6,11 +6,16 @@
 #include "GlyphButton.h"
 #include "MessageDlg.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 #include <limits>
+
+namespace {
+QString g_playerName;
+}
 
 TfmBrugerNavn::TfmBrugerNavn(QWidget *parent)
     : QDialog(parent, Design::DialogFlags)
@@ -64,4 +69,19 @@ void TfmBrugerNavn::FormActivate()
         edNavn->setFocus();
     else
         OKBtn->setFocus();
+}
+
+const QString &PlayerName()
+{
+    return g_playerName;
+}
+
+bool AskPlayerName()
+{
+    TfmBrugerNavn dialog(QApplication::activeWindow());
+    dialog.edNavn->setText(g_playerName);
+    if (dialog.exec() != mrOk)
+        return false;
+    g_playerName = dialog.edNavn->text();
+    return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QLabel;
 class QLineEdit;
@@ -29,3 +30,8 @@ private:
 
     QLabel *Label1 = nullptr;
 };
+
+// The player's name for the run, exactly as typed; empty at start.
+const QString &PlayerName();
+// Asks for the name; true on OK (the name then holds what the box held).
+bool AskPlayerName();

@@ -1,7 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
 #include "Startup.h"
+#include "About.h"
 #include "HelpViewer.h"
+#include "Indstil.h"
+#include "Visstat.h"
 
 std::unique_ptr<Startup> Startup::create()
 {
@@ -10,11 +13,15 @@ std::unique_ptr<Startup> Startup::create()
 }
 
 Startup::Startup()
+    : m_braet(std::make_unique<TfmBraet>())
 {
-    braet.setWindows(&indstil, &about, &statistik);
+    auto *indstil = new TfmIndstil(m_braet.get());
+    auto *about = new TfmAbout(m_braet.get());
+    auto *statistik = new TfmStatistik(m_braet.get());
+    m_braet->setWindows(indstil, about, statistik);
 }
 
 void Startup::show()
 {
-    braet.showMaximized();
+    m_braet->showMaximized();
 }

@@ -2,10 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "About.h"
 #include "Braet.h"
-#include "Indstil.h"
-#include "Visstat.h"
 
 #include <memory>
 
@@ -19,11 +16,11 @@ public:
     // Shows the board window, maximised.
     void show();
 
-    TfmBraet braet;
-    TfmIndstil indstil{&braet};
-    TfmAbout about{&braet};
-    TfmStatistik statistik{&braet};
+    TfmBraet &braet() { return *m_braet; }
 
 private:
     Startup();
+
+    // The board window owns the other three as its Qt children.
+    std::unique_ptr<TfmBraet> m_braet;
 };

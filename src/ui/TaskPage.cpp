@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "TaskPage.h"
 #include "BoardPainter.h"
+#include "Design.h"
 #include "GuessText.h"
 
 #include <QFontMetrics>
@@ -15,7 +16,7 @@ Geometry geometry(int resolution)
 {
     // 0.4 inch per cell at every resolution; the text keeps the board's size
     const int cell = int(std::lround(0.4 * resolution));
-    return {cell, std::max(1, cell / 30), GridFontPoints};
+    return {cell, std::max(1, cell / BoardCellSize), GridFontPoints};
 }
 
 int pixelsForPoints(int points, int resolution)
@@ -31,9 +32,8 @@ QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &sta
     const int b = g.cell;
     constexpr int rows = LatticeSize;
 
-    QFont font(QStringLiteral("Courier New"));
+    QFont font = Design::font(QStringLiteral("Courier New"), pixelsForPoints(g.textPoints + 2, resolution));
     font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(pixelsForPoints(g.textPoints + 2, resolution));
     font.setUnderline(true);
     painter.setPen(Qt::black);
     auto write = [&](int x, int y, const QString &text) {
@@ -76,21 +76,9 @@ QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &sta
     font.setUnderline(false);
     painter.setFont(font);
 
-    for (int n = 1; n <= std::min(state.GuessNo, MaxGuesses); ++n) {
+    for (const GuessText::LogLine &line : GuessText::logLines(state, measure)) {
         py += b;
-        const TGuess &guess = state.Guesses[n];
-        if (guess.X < 0)
-            continue;
-        int px = 2 * b;
-        px += write(px, py, GuessText::numberText(n)) + 4;
-        px += write(px, py, GuessText::pointText(guess)) + 2;
-        if (guess.Y < 0)
-            continue;
-        write(px, py, GuessText::distanceText(guess.Distance, measure));
-        if (n == MaxGuesses) {
-            py += b;
-            write(2 * b, py, GuessText::solutionText(state.HiddenX, state.HiddenY));
-        }
+        GuessText::layOutLine(line, 2 * b, [&](int x, const QString &text) { return write(x, py, text); });
     }
     painter.setBackgroundMode(Qt::TransparentMode);
     return printed;

@@ -5,20 +5,14 @@
 #include "Design.h"
 #include "GlyphButton.h"
 #include "MessageDlg.h"
-#include "PlayerName.h"
+#include "Navn.h"
 #include "PrinterService.h"
-#include "TaskPage.h"
 
 #include <QFrame>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 
-#include <utility>
-
-int TfmStatistik::PrintLeft = 0;
-int TfmStatistik::PrintTop = 0;
-int TfmStatistik::LineHeight = 0;
 
 namespace {
 constexpr int BarHeight = 37;
@@ -31,9 +25,8 @@ TfmStatistik::TfmStatistik(QWidget *parent)
 {
     setObjectName(QStringLiteral("fmStatistik"));
     setWindowTitle(tr("Spil statistik"));
-    QFont courier(QStringLiteral("Courier New"));
+    QFont courier = Design::font(QStringLiteral("Courier New"), MemoFontPixels);
     courier.setStyleHint(QFont::TypeWriter);
-    courier.setPixelSize(MemoFontPixels);
     setFont(courier);
     resize(470 - 8, 396 - 27);
 
@@ -141,43 +134,5 @@ void TfmStatistik::BitBtn1Click()
 
 QList<TaskPage::PrintedText> TfmStatistik::printReport(QPainter &painter, int pageWidth, int resolution)
 {
-    m_printed.clear();
-    painter.setPen(Qt::black);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::white);
-    PrintLeft = pageWidth / 9;
-    PrintTop = PrintLeft;
-    PrintLine(painter, printTitle(), 12, true, resolution);
-    NewLine(LineHeight);
-    PrintLine(painter, QStringLiteral(" "), 12, false, resolution);
-    NewLine(LineHeight);
-    for (const QString &line : std::as_const(m_lines)) {
-        PrintLine(painter, line, 10, false, resolution);
-        NewLine(LineHeight);
-    }
-    PrintLine(painter, QStringLiteral(" "), 12, false, resolution);
-    NewLine(LineHeight);
-    return std::exchange(m_printed, {});
-}
-
-void TfmStatistik::PrintLine(QPainter &painter, const QString &text, int size, bool underlined, int resolution)
-{
-    QFont font(this->font().family());
-    font.setStyleHint(QFont::TypeWriter);
-    const int height = TaskPage::pixelsForPoints(size, resolution);
-    font.setPixelSize(height);
-    font.setUnderline(underlined);
-    painter.setFont(font);
-    const QFontMetrics metrics(font, painter.device());
-    painter.drawText(QRect(PrintLeft, PrintTop, metrics.horizontalAdvance(text) + height, metrics.height()),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-    m_printed.append({text, QPoint(PrintLeft, PrintTop), height, underlined});
-    if (height > LineHeight)
-        LineHeight = height;
-}
-
-void TfmStatistik::NewLine(int height)
-{
-    PrintTop += height + 12;
-    LineHeight = 20;
+    return m_page.paint(painter, pageWidth, resolution, printTitle(), m_lines);
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "TaskPage.h"
+#include "StatisticsPage.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -28,10 +28,8 @@ public:
     QPushButton *bbClose = nullptr;
     QPlainTextEdit *meStat = nullptr;
 
-    // The print position, kept from one printout to the next.
-    static int PrintLeft;
-    static int PrintTop;
-    static int LineHeight;
+    // The printout's page, with its print position kept for the run.
+    StatisticsPage &printPage() { return m_page; }
 
     QString printTitle() const;
     // Draws the printout on a page of this physical width, at this vertical
@@ -51,10 +49,7 @@ protected:
 private:
     void FormShow();
     void createMemo();
-    void PrintLine(QPainter &painter, const QString &text, int size, bool underlined, int resolution);
-    QList<TaskPage::PrintedText> m_printed;
-    void NewLine(int height);
-
+    StatisticsPage m_page;
     QStringList m_lines;
     bool m_shownBefore = false;
 };

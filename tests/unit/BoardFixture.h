@@ -3,6 +3,8 @@
 #pragma once
 
 #include "About.h"
+#include "ArrowPrompt.h"
+#include "BoardGrid.h"
 #include "Braet.h"
 #include "Indstil.h"
 #include "RecordingView.h"

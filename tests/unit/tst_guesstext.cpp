@@ -124,6 +124,7 @@ private slots:
         QCOMPARE(GuessText::averageText(17, 8, danish), QStringLiteral("2,13"));
         QCOMPARE(GuessText::averageText(1, 3, danish), QStringLiteral("0,33"));
         QCOMPARE(GuessText::averageText(2, 3, danish), QStringLiteral("0,67"));
+        QCOMPARE(GuessText::averageText(0, 0, danish), QString()); // nothing solved: no average, no division
     }
 };
 

@@ -6,7 +6,6 @@
 #include "MessageDlg.h"
 #include "ModalDriver.h"
 #include "Navn.h"
-#include "PlayerName.h"
 #include "PrinterService.h"
 #include "TaskPage.h"
 
@@ -192,7 +191,7 @@ private slots:
         QImage sheet(2480, 1600, QImage::Format_RGB32);
         sheet.fill(Qt::white);
         QPainter painter(&sheet);
-        TfmStatistik::LineHeight = 0; // as at program start
+        window.printPage().LineHeight = 0; // as at program start
         Printed printed = window.printReport(painter, 2480, 300);
         QCOMPARE(printed.size(), 2 + 11 + 1);
         QCOMPARE(printed[0].text, QStringLiteral("Statistik for Gitterspor"));
@@ -206,7 +205,7 @@ private slots:
         QCOMPARE(printed[2].text, QStringLiteral(" "));
         QCOMPARE(printed[3].text, QStringLiteral(" Antal gæt  Antal opgaver"));
         // the line height carries over into the next printout
-        QCOMPARE(TfmStatistik::LineHeight, 20);
+        QCOMPARE(window.printPage().LineHeight, 20);
         printed = window.printReport(painter, 2480, 300);
         QCOMPARE(printed[1].at.y(), 275 + 50 + 12);
         QCOMPARE(printed[0].at, QPoint(275, 275));

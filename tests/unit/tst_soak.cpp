@@ -4,7 +4,6 @@
 #include "MessageDlg.h"
 #include "ModalDriver.h"
 #include "Navn.h"
-#include "PlayerName.h"
 
 #include <QFile>
 

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "TaskState.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+// The board grid: 11 x 11 cells, every cell painted from the task state at
+// paint time. Mouse releases and moves go to whoever listens.
+class BoardGrid : public QWidget
+{
+    Q_OBJECT
+public:
+    BoardGrid(const TaskState &state, std::function<TDistanceMeasure()> measure, QWidget *parent);
+
+    // The lattice point (x, y) under a pixel of the grid, if any.
+    static std::optional<QPoint> pointAt(QPoint pixel);
+    static QRect cellRect(int column, int row);
+
+    // What stands on a lattice point, in words, for screen readers.
+    QString pointDescription(int x, int y) const;
+
+signals:
+    void released(Qt::MouseButton button, QPoint pixel);
+    void moved(QPoint pixel);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    const TaskState &m_state;
+    std::function<TDistanceMeasure()> m_measure;
+};

@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#include "GuessLogPad.h"
+#include "Artwork.h"
+#include "Design.h"
+
+#include <QPainter>
+
+namespace {
+const QColor Erase(0xFF, 0xFF, 0x88);
+constexpr int Left = 52;
+constexpr int TitleLeft = 82;
+constexpr int TitleTop = 50;
+constexpr int FirstLineTop = 78;
+constexpr int LineStep = 20;
+} // namespace
+
+GuessLogPad::GuessLogPad(QWidget *parent)
+    : QWidget(parent)
+    , m_image(Artwork::picture(QStringLiteral("notesblok")).convertToFormat(QImage::Format_RGB32))
+    , m_font(Design::font(QStringLiteral("Arial"), 12))
+{
+    setAccessibleName(GuessText::logName());
+}
+
+void GuessLogPad::draw(const QString &title, const QList<GuessText::LogLine> &lines)
+{
+    QPainter painter(&m_image);
+    painter.setFont(m_font);
+    painter.setPen(Qt::black);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Erase);
+    painter.fillRect(QRect(50, 50, 232 - 50, 260 - 50), Erase);
+    m_texts.clear();
+    auto write = [&](int x, int y, const QString &text) {
+        painter.drawText(QRect(x, y, 240 - x, 300 - y), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        m_texts.append({text, QPoint(x, y)});
+        return painter.fontMetrics().horizontalAdvance(text);
+    };
+
+    QFont underlined = m_font;
+    underlined.setUnderline(true);
+    painter.setFont(underlined);
+    write(TitleLeft, TitleTop, title);
+    painter.setFont(m_font);
+
+    QStringList spoken{title};
+    int y = FirstLineTop;
+    for (const GuessText::LogLine &line : lines) {
+        GuessText::layOutLine(line, Left, [&](int x, const QString &text) { return write(x, y, text); });
+        spoken << GuessText::spokenLine(line);
+        y += LineStep;
+    }
+    painter.end();
+    update();
+    setAccessibleDescription(spoken.join(QLatin1Char('\n')));
+}
+
+void GuessLogPad::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_image);
+}

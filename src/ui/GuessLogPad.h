@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "GuessText.h"
+
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+// The notepad beside the board, with the guess list written on it.
+class GuessLogPad : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit GuessLogPad(QWidget *parent = nullptr);
+
+    // Writes the measure's title and the lines on the sheet.
+    void draw(const QString &title, const QList<GuessText::LogLine> &lines);
+
+    // The notepad picture the log is drawn on.
+    const QImage &image() const { return m_image; }
+    // The texts written by the last draw, with their top-left corners.
+    struct LogText {
+        QString text;
+        QPoint at;
+    };
+    const QList<LogText> &texts() const { return m_texts; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage m_image;
+    QFont m_font;
+    QList<LogText> m_texts;
+};
