@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 // The windows and printouts name the fonts of the system they were designed
 // on. Map them to the metric-compatible Liberation fonts, so texts keep their
@@ -28,11 +29,86 @@ QFont font(const QString &family, int pixelSize, bool bold)
     return font;
 }
 
-void centreOnScreen(QWidget *window)
+namespace {
+
+// The window manager's frame as last seen around a decorated window. Before
+// a window is first shown its own frame is unknown; the last one seen is the
+// best guess, so that a dialog opens where it belongs instead of jumping.
+QMargins g_lastFrame;
+
+bool hasFrame(const QWidget *window)
+{
+    return !(window->windowFlags() & Qt::FramelessWindowHint) && window->windowType() != Qt::SplashScreen;
+}
+
+QMargins frameOf(const QWidget *window)
+{
+    if (!hasFrame(window))
+        return {};
+    if (window->isVisible() && window->windowHandle()) {
+        const QMargins frame = window->windowHandle()->frameMargins();
+        if (!frame.isNull())
+            return g_lastFrame = frame;
+    }
+    return g_lastFrame;
+}
+
+void centre(QWidget *window, const QMargins &frame)
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    window->move(screen.x() + screen.width() / 2 - window->width() / 2,
-                 screen.y() + screen.height() / 2 - window->height() / 2);
+    const QSize outer = window->size().grownBy(frame);
+    // a top-level window's position is that of its frame
+    window->move(screen.x() + screen.width() / 2 - outer.width() / 2,
+                 screen.y() + screen.height() / 2 - outer.height() / 2);
+}
+
+// Centres the window once more when its real frame turns out to differ from
+// the guess it was centred by, then goes.
+class FrameWatcher : public QObject
+{
+public:
+    FrameWatcher(QWidget *window, const QMargins &assumed)
+        : QObject(window)
+        , m_window(window)
+        , m_assumed(assumed)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && m_window->isVisible()
+            && m_window->windowHandle() && !m_window->windowHandle()->frameMargins().isNull()) {
+            m_window->removeEventFilter(this);
+            const QMargins frame = frameOf(m_window);
+            if (frame != m_assumed && m_window->windowState() == Qt::WindowNoState)
+                centre(m_window, frame);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    QMargins m_assumed;
+};
+
+} // namespace
+
+void centreOnScreen(QWidget *window)
+{
+    const QMargins frame = frameOf(window);
+    centre(window, frame);
+    const bool frameKnown = window->isVisible() && window->windowHandle()
+        && !window->windowHandle()->frameMargins().isNull();
+    if (hasFrame(window) && !frameKnown)
+        new FrameWatcher(window, frame);
+}
+
+void noteFrame(const QWidget *window)
+{
+    frameOf(window);
 }
 
 } // namespace Design

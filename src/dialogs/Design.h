@@ -14,6 +14,10 @@ constexpr Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Q
     | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 QFont font(const QString &family, int pixelSize, bool bold = false);
+// Centres a top-level window on the screen by its outer size, frame and
+// title bar included.
 void centreOnScreen(QWidget *window);
+// Remembers the frame around a shown window, for windows not shown yet.
+void noteFrame(const QWidget *window);
 
 } // namespace Design

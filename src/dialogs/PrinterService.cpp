@@ -30,8 +30,9 @@ QPrinter &PrinterService::printer()
             return true;
         }();
         Q_UNUSED(cleanedUp);
+        // printouts are laid out from the corner of the printable area, so
+        // not full page
         g_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        g_printer->setFullPage(true);
     }
     return *g_printer;
 }

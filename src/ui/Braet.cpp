@@ -28,12 +28,15 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
 const QColor WindowGreen(0x00, 0x80, 0x40);
 const QColor HintYellow(0xFF, 0xFF, 0x80);
 
+constexpr int RestoredWidth = 640; // outer size, and the smallest there is
+constexpr int RestoredHeight = 480;
 constexpr int HintIdleMs = 250;
 constexpr int HintTolerance = 5;
 const QPoint HintOffset(65, 53); // from the top-left corner of the point's cell
@@ -69,7 +72,7 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
     setPalette(green);
     setFont(Design::font(QStringLiteral("MS Sans Serif"), 12));
     setMouseTracking(true);
-    resize(640, 480);
+    resize(RestoredWidth, RestoredHeight);
 
     createToolBar();
     createBoard();
@@ -102,7 +105,10 @@ void TfmBraet::createToolBar()
     paTool->setObjectName(QStringLiteral("paTool"));
     paTool->setFrameStyle(QFrame::Panel | QFrame::Raised);
     paTool->setAutoFillBackground(true);
-    paTool->setPalette(QApplication::palette());
+    // the glyphs' silver corners are transparent and show the button face
+    QPalette face = paTool->palette();
+    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    paTool->setPalette(face);
     paTool->setGeometry(0, 0, width(), 40);
 
     struct ToolButton {
@@ -150,8 +156,8 @@ void TfmBraet::createBoard()
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
-    // y buttons first: they come first in the tab order
-    for (int n = LatticeMax; n >= 0; --n)
+    // y buttons first, from y 0 up: they come first in the tab order
+    for (int n = 0; n <= LatticeMax; ++n)
         btY[n] = coordinateButton('y', n, {15, 84}, &TfmBraet::btY0Click);
     for (int n = 0; n <= LatticeMax; ++n)
         btX[n] = coordinateButton('x', n, {45, 415}, &TfmBraet::btX0Click);
@@ -216,9 +222,23 @@ void TfmBraet::FormCreate()
 bool TfmBraet::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
+        Design::noteFrame(this);
         FormActivate();
+    }
+    if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState
+        && (static_cast<QWindowStateChangeEvent *>(event)->oldState() & Qt::WindowMaximized))
+        QTimer::singleShot(0, this, &TfmBraet::showRestored);
     return handled;
+}
+
+void TfmBraet::showRestored()
+{
+    if (windowState() != Qt::WindowNoState)
+        return;
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    resize(QSize(RestoredWidth, RestoredHeight).shrunkBy(frame));
+    Design::centreOnScreen(this);
 }
 
 void TfmBraet::FormActivate()
@@ -244,7 +264,7 @@ void TfmBraet::resizeEvent(QResizeEvent *event)
 void TfmBraet::FormResize()
 {
     const QSize outer = frameGeometry().size();
-    if (outer.width() >= 640 && outer.height() >= 480) {
+    if (outer.width() >= RestoredWidth && outer.height() >= RestoredHeight) {
         bbAfslut->move(paTool->width() - 8 - bbAfslut->width(), bbAfslut->y());
         bbHelp->move(bbAfslut->x() - 4 - bbHelp->width(), bbHelp->y());
         bbStatistik->move(bbHelp->x() - 16 - bbStatistik->width(), bbStatistik->y());
@@ -253,7 +273,7 @@ void TfmBraet::FormResize()
         return;
     }
     const QSize frame = outer - size();
-    resize(std::max(outer.width(), 640) - frame.width(), std::max(outer.height(), 480) - frame.height());
+    resize(std::max(outer.width(), RestoredWidth) - frame.width(), std::max(outer.height(), RestoredHeight) - frame.height());
 }
 
 void TfmBraet::closeEvent(QCloseEvent *event)

@@ -107,6 +107,8 @@ public slots:
     void ShowGuessHint();
     void FormActivate();
     void FormResize();
+    // Back from maximised: 640 x 480 outer, centred.
+    void showRestored();
 
 protected:
     bool event(QEvent *event) override;

@@ -13,6 +13,8 @@ TfmSplash::TfmSplash(const QPixmap &picture, QWidget *owner)
     setObjectName(QStringLiteral("fmSplash"));
     setWindowTitle(QStringLiteral("fmSplash"));
     setAccessibleName(tr("Gitterspor"));
+    // a coarse timer may fire up to 5 % early; the splash stays its 3 s
+    Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(3000);
     connect(&Timer1, &QTimer::timeout, this, &TfmSplash::Timer1Timer);
     Timer1.start();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Startup.h"
 #include "About.h"
+#include "Design.h"
 #include "HelpViewer.h"
 #include "Indstil.h"
 #include "Visstat.h"
@@ -23,5 +24,7 @@ Startup::Startup()
 
 void Startup::show()
 {
+    // where the window manager puts it back when it is no longer maximised
+    Design::centreOnScreen(m_braet.get());
     m_braet->showMaximized();
 }

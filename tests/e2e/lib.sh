@@ -101,6 +101,24 @@ answer() {
     sleep 0.3
 }
 
+# The outer box of a window, frame and title bar included: "x y width height".
+outer_box() { # window id
+    local x y w h frame l r t b
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    x=$X y=$Y w=$WIDTH h=$HEIGHT
+    frame=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ' ')
+    IFS=, read -r l r t b <<<"${frame:-0,0,0,0}"
+    echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+
+# Whether a window's outer box is centred on the 1280 x 1024 screen, to a pixel.
+outer_centred() { # window id
+    local x y w h
+    read -r x y w h <<<"$(outer_box "$1")"
+    echo "outer box of $1: $x $y $w $h" >&2
+    [ $(( (2 * x + w - 1280) ** 2 <= 4 && (2 * y + h - 1024) ** 2 <= 4 )) -eq 1 ]
+}
+
 finish() {
     echo "$(( $(grep -c . <<<"") )) " >/dev/null
     if [ "$FAILURES" -eq 0 ]; then echo "e2e: all checks passed"; exit 0; fi

@@ -50,8 +50,17 @@ check "the window opens maximised ($width px)" test "$width" -gt 1000
 
 # closing asks; "Nej" keeps the window, "Ja" ends the program
 click $((width - 44 + 18)) 20
+sleep 0.3
+check "the question is centred by its outer frame" outer_centred "$(xdotool getactivewindow)"
 answer Escape
 check "no to \"Luk Gitterspor?\" keeps the window" window_visible '^Gitterspor$'
+
+# no longer maximised, the window is 640 x 480 outside and centred
+xdotool key --window "$WID" alt+F5
+sleep 0.8
+check "the restored window is 640 x 480 outside" test "$(outer_box "$WID" | cut -d' ' -f3-)" = "640 480"
+check "the restored window is centred" outer_centred "$WID"
+width=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
 click $((width - 44 + 18)) 20
 answer Return
 for _ in $(seq 100); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.05; done

@@ -5,6 +5,8 @@
 #include "MessageDlg.h"
 #include "ModalDriver.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -78,6 +80,20 @@ private slots:
         QVERIFY(f.braet.btX[3]->toolTip().isEmpty());
         for (QPushButton *b : f.braet.btX)
             QVERIFY(!b->isEnabled());
+
+        // the y buttons from 0 up, then the x buttons, in the tab order
+        QStringList tabOrder;
+        for (QWidget *w = f.braet.btY[0]; tabOrder.size() < 22; w = w->nextInFocusChain()) {
+            if (w->objectName().startsWith(QLatin1String("bt")))
+                tabOrder << w->objectName();
+        }
+        for (int n = 0; n <= 10; ++n) {
+            QCOMPARE(tabOrder[n], QStringLiteral("btY%1").arg(n));
+            QCOMPARE(tabOrder[11 + n], QStringLiteral("btX%1").arg(n));
+        }
+        // the tool bar shows the button face between its buttons
+        const QImage bar = f.braet.paTool->grab().toImage();
+        QCOMPARE(bar.pixelColor(300, 20), QApplication::palette().color(QPalette::Button));
     }
 
     void coordinateButtonsAfterActivation()
@@ -464,6 +480,15 @@ private slots:
         TfmBraet waited;
         QTRY_VERIFY_WITH_TIMEOUT(!waited.splash()->isVisible(), 5000);
         QVERIFY(waited.splash()); // hidden, never destroyed
+
+        // 3000 ms after it was made, never earlier
+        QElapsedTimer clock;
+        clock.start();
+        TfmSplash timed{QPixmap()};
+        qint64 hiddenAfter = -1;
+        connect(&timed.Timer1, &QTimer::timeout, &timed, [&] { hiddenAfter = clock.elapsed(); });
+        QTRY_VERIFY_WITH_TIMEOUT(hiddenAfter >= 0, 5000);
+        QVERIFY2(hiddenAfter >= 3000, qPrintable(QString::number(hiddenAfter)));
     }
 };
 

@@ -417,6 +417,10 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("opgave.pdf"));
         PrinterService::reset();
         PrinterService::useFileForTesting(pdf);
+        // the page is laid out from the corner of the printable area
+        const QMarginsF margins(20, 30, 10, 10); // mm
+        PrinterService::printer().setPageMargins(margins, QPageLayout::Millimeter);
+        const QPointF origin(margins.left() * 72 / 25.4, margins.top() * 72 / 25.4);
         BoardFixture f;
         f.startTask(5, 5);
         f.guess(1, 1);
@@ -446,10 +450,10 @@ private slots:
                 const QRegularExpressionMatch m = re.match(boxes);
                 return m.hasMatch() ? QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QPointF(-1, -1);
             };
-            const QPointF title = wordAt(QStringLiteral("Gitterspor"));
+            const QPointF title = wordAt(QStringLiteral("Gitterspor")) - origin;
             QVERIFY2(std::abs(title.x() - 4 * 480 * 72.0 / 1200) < 2.0, qPrintable(QString::number(title.x())));
             QVERIFY(std::abs(title.y() - 480 * 72.0 / 1200) < 8.0);
-            const QPointF heading = wordAt(QStringLiteral("Taxi"));
+            const QPointF heading = wordAt(QStringLiteral("Taxi")) - origin;
             QVERIFY(std::abs(heading.x() - (2 * 480 + 32) * 72.0 / 1200) < 2.0);
             QVERIFY(std::abs(heading.y() - 16 * 480 * 72.0 / 1200) < 8.0);
         }
