@@ -21,7 +21,7 @@ check "the package depends on Qt" bash -c "dpkg-deb -f '$DEB' Depends | grep -q 
 # remove it again whatever happens below
 trap 'dpkg -r gitterspor >/dev/null 2>&1; cleanup' EXIT
 dpkg -i "$DEB" >"$WORK/dpkg.log" 2>&1 || { fail "the package installs"; cat "$WORK/dpkg.log"; finish; }
-check "the program is installed" test -x /usr/bin/gitterspor
+check "the program is installed" test -x /usr/games/gitterspor
 check "the desktop entry is installed" desktop-file-validate /usr/share/applications/$APP.desktop
 check "the metainfo is installed" test -f /usr/share/metainfo/$APP.metainfo.xml
 check "the scalable icon is installed" test -f /usr/share/icons/hicolor/scalable/apps/$APP.svg
@@ -30,10 +30,10 @@ for size in 16 32 48 256; do
 done
 
 start_x
-start_program /usr/bin/gitterspor
+start_program /usr/games/gitterspor
 check "the installed program shows its window" window_visible '^Gitterspor$'
 kill "$PROGRAM_PID" 2>/dev/null; wait "$PROGRAM_PID" 2>/dev/null
 
 dpkg -r gitterspor >"$WORK/dpkg.log" 2>&1
-check "the package is removed" test ! -e /usr/bin/gitterspor
+check "the package is removed" test ! -e /usr/games/gitterspor
 finish
