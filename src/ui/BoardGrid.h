@@ -24,6 +24,10 @@ public:
     // What stands on a lattice point, in words, for screen readers.
     QString pointDescription(int x, int y) const;
 
+    // The point a keyboard player is on: arrows move it, Space and
+    // Shift+Space act on it as the left and the right mouse button.
+    QPoint currentPoint() const { return m_current; }
+
 signals:
     void released(Qt::MouseButton button, QPoint pixel);
     void moved(QPoint pixel);
@@ -32,8 +36,16 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void moveCurrent(int dx, int dy);
+    // Tells screen readers about the current point: it has focus, or its name changed.
+    void announceCurrent(bool nameChanged);
+
     const TaskState &m_state;
     std::function<TDistanceMeasure()> m_measure;
+    QPoint m_current{0, 0};
 };

@@ -6,6 +6,7 @@
 #include "Artwork.h"
 #include "BoardAccessible.h"
 #include "BoardGrid.h"
+#include "CoordinateKeys.h"
 #include "Design.h"
 #include "GuessText.h"
 #include "HelpViewer.h"
@@ -161,6 +162,7 @@ void TfmBraet::createBoard()
         btY[n] = coordinateButton('y', n, {15, 84}, &TfmBraet::btY0Click);
     for (int n = 0; n <= LatticeMax; ++n)
         btX[n] = coordinateButton('x', n, {45, 415}, &TfmBraet::btX0Click);
+    m_keys = new CoordinateKeys(btX, btY, this);
 
     paPil = new ArrowPrompt(this);
     paPil->setObjectName(QStringLiteral("paPil"));
@@ -325,6 +327,7 @@ void TfmBraet::enableArrowTimer()
 
 void TfmBraet::arrowStart(char16_t caption)
 {
+    m_keys->expectX(0);
     paPil->setCaption(caption);
     paPil->show();
     ArrowTicks = 0;
@@ -333,6 +336,11 @@ void TfmBraet::arrowStart(char16_t caption)
 
 void TfmBraet::arrowSwitch(char16_t caption)
 {
+    // the x just taken, or the x of the guess just made
+    if (caption == ArrowExpectY)
+        m_keys->expectY(state().ChosenX);
+    else
+        m_keys->expectX(state().ChosenX);
     paPil->setCaption(caption);
     ArrowTicks = 0;
     enableArrowTimer();

@@ -16,6 +16,7 @@
 
 class ArrowPrompt;
 class BoardGrid;
+class CoordinateKeys;
 class GuessLogPad;
 class QFrame;
 class QLabel;
@@ -135,6 +136,7 @@ private:
     qint64 now() const { return m_clock(); }
 
     TaskEngine m_engine;
+    CoordinateKeys *m_keys = nullptr;
     QPointer<TfmIndstil> m_indstil;
     QPointer<TfmAbout> m_about;
     QPointer<TfmStatistik> m_statistik;

@@ -162,6 +162,58 @@ private slots:
         QCOMPARE(pointName(f, 2, 7), QStringLiteral("punkt (2, 7): det skjulte punkt"));
     }
 
+    // A whole guess from the keyboard in 3 + x + |y - x| presses: focus
+    // follows the prompt, the arrows walk the row and the column by place.
+    void keyboardGuess()
+    {
+        BoardFixture f;
+        f.places->push(4, 6);
+        QTest::keyClick(f.braet.bbBegynd, Qt::Key_Space);
+        QCOMPARE(f.braet.focusWidget(), f.braet.btX[0]);
+        QTest::keyClick(f.braet.btX[0], Qt::Key_Left); // stops at the end
+        QTest::keyClick(f.braet.btX[0], Qt::Key_Up);   // across the row: nothing
+        QCOMPARE(f.braet.focusWidget(), f.braet.btX[0]);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(f.braet.focusWidget(), Qt::Key_Right);
+        QTest::keyClick(f.braet.focusWidget(), Qt::Key_Space);
+        QCOMPARE(f.braet.focusWidget(), f.braet.btY[3]);
+        for (int i = 0; i < 2; ++i)
+            QTest::keyClick(f.braet.focusWidget(), Qt::Key_Up);
+        QCOMPARE(f.braet.focusWidget(), f.braet.btY[5]);
+        QTest::keyClick(f.braet.focusWidget(), Qt::Key_Space);
+        QCOMPARE(f.s().Guesses[1].X, 3);
+        QCOMPARE(f.s().Guesses[1].Y, 5);
+        QCOMPARE(f.braet.focusWidget(), f.braet.btX[3]);
+        // the same point again is refused: the prompt, and focus, stay on y
+        QTest::keyClick(f.braet.btX[3], Qt::Key_Space);
+        QTest::keyClick(f.braet.btY[3], Qt::Key_Up);
+        QTest::keyClick(f.braet.btY[4], Qt::Key_Up);
+        QTest::keyClick(f.braet.btY[5], Qt::Key_Space);
+        QCOMPARE(f.s().GuessNo, 2);
+        QCOMPARE(f.braet.focusWidget(), f.braet.btY[5]);
+    }
+
+    // The board is reached with Tab, never by a click; arrows move its point
+    // (up is a higher y), Space and Shift+Space mark it blue and yellow.
+    void keyboardBoard()
+    {
+        BoardFixture f;
+        f.startTask(9, 9);
+        QCOMPARE(f.braet.sgNet->focusPolicy(), Qt::TabFocus);
+        QTest::mouseClick(f.braet.sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(1, 1));
+        QVERIFY(f.braet.focusWidget() != f.braet.sgNet);
+        f.braet.btX[10]->setFocus();
+        QTest::keyClick(f.braet.btX[10], Qt::Key_Tab);
+        QCOMPARE(f.braet.focusWidget(), f.braet.sgNet);
+        QTest::keyClick(f.braet.sgNet, Qt::Key_Down); // stops at the edge
+        QTest::keyClick(f.braet.sgNet, Qt::Key_Up);
+        QTest::keyClick(f.braet.sgNet, Qt::Key_Right);
+        QCOMPARE(f.braet.sgNet->currentPoint(), QPoint(1, 1));
+        QTest::keyClick(f.braet.sgNet, Qt::Key_Space); // the click's blue mark goes again
+        QTest::keyClick(f.braet.sgNet, Qt::Key_Space, Qt::ShiftModifier);
+        QCOMPARE(pointName(f, 1, 1), QStringLiteral("punkt (1, 1): gult mærke"));
+    }
+
     void logAsText()
     {
         BoardFixture f;
