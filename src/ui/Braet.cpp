@@ -8,6 +8,7 @@
 #include "BoardGrid.h"
 #include "CoordinateKeys.h"
 #include "Design.h"
+#include "GuessLogAccessible.h"
 #include "GuessText.h"
 #include "HelpViewer.h"
 #include "Indstil.h"
@@ -61,6 +62,7 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
 {
     static const bool accessibleBoard = [] {
         QAccessible::installFactory(BoardAccessible::factory);
+        QAccessible::installFactory(GuessLogAccessible::factory);
         return true;
     }();
     Q_UNUSED(accessibleBoard);

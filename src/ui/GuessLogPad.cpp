@@ -44,16 +44,16 @@ void GuessLogPad::draw(const QString &title, const QList<GuessText::LogLine> &li
     write(TitleLeft, TitleTop, title);
     painter.setFont(m_font);
 
-    QStringList spoken{title};
+    m_lines = {title};
     int y = FirstLineTop;
     for (const GuessText::LogLine &line : lines) {
         GuessText::layOutLine(line, Left, [&](int x, const QString &text) { return write(x, y, text); });
-        spoken << GuessText::spokenLine(line);
+        m_lines << GuessText::spokenLine(line);
         y += LineStep;
     }
     painter.end();
     update();
-    setAccessibleDescription(spoken.join(QLatin1Char('\n')));
+    setAccessibleDescription(m_lines.join(QLatin1Char('\n')));
 }
 
 void GuessLogPad::paintEvent(QPaintEvent *)

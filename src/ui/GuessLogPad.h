@@ -26,6 +26,8 @@ public:
         QPoint at;
     };
     const QList<LogText> &texts() const { return m_texts; }
+    // The same as lines of words: the title, then one line per guess.
+    const QStringList &lines() const { return m_lines; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -34,4 +36,5 @@ private:
     QImage m_image;
     QFont m_font;
     QList<LogText> m_texts;
+    QStringList m_lines;
 };

@@ -225,6 +225,13 @@ private slots:
         QCOMPARE(log->text(QAccessible::Name), QStringLiteral("Notesblok med dine gæt"));
         QCOMPARE(log->text(QAccessible::Description),
                  QStringLiteral("Direkte afstand\n1. gæt: (1,1), afstand 2,24\n2. gæt: (4, )"));
+        // and as text, a line a guess
+        QAccessibleTextInterface *text = log->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), log->text(QAccessible::Description));
+        int start = 0, end = 0;
+        QCOMPARE(text->textAtOffset(20, QAccessible::LineBoundary, &start, &end).trimmed(),
+                 QStringLiteral("1. gæt: (1,1), afstand 2,24"));
     }
 };
 
