@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 
@@ -212,7 +213,14 @@ int MessageDlgDk(const QString &text, TDialogKind kind, TDialogButtons buttons, 
                                              : programPath());
     // measured bold, shown regular; the layout keeps the bold sizes
     dialog->setFont(dialogFont(false));
-    return dialog->exec();
+    // screen readers announce a dialog by its name: let that be the question
+    dialog->setAccessibleName(text);
+    const QPointer<QWidget> before = QApplication::activeWindow();
+    const int result = dialog->exec();
+    // some window managers leave the keyboard nowhere when a dialog closes
+    if (before)
+        before->activateWindow();
+    return result;
 }
 
 bool AskYesNo(const QString &text)

@@ -27,7 +27,13 @@ public:
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QAccessibleInterface *focusChild() const override { return nullptr; }
     QAccessible::Role role() const override { return QAccessible::Cell; }
-    QAccessible::State state() const override { return {}; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = m_grid && m_grid->hasFocus() && m_grid->currentIndex() == m_index;
+        return state;
+    }
     void setText(QAccessible::Text, const QString &) override {}
 
     QString text(QAccessible::Text t) const override
@@ -103,6 +109,11 @@ QAccessibleInterface *BoardAccessible::childAt(int x, int y) const
     if (!point)
         return nullptr;
     return child((LatticeMax - point->y()) * LatticeSize + point->x());
+}
+
+QAccessibleInterface *BoardAccessible::focusChild() const
+{
+    return grid()->hasFocus() ? child(grid()->currentIndex()) : nullptr;
 }
 
 QAccessibleInterface *BoardAccessible::factory(const QString &className, QObject *object)

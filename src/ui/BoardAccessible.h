@@ -20,6 +20,7 @@ public:
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
     QAccessibleInterface *childAt(int x, int y) const override;
+    QAccessibleInterface *focusChild() const override;
 
     static QAccessibleInterface *factory(const QString &className, QObject *object);
 

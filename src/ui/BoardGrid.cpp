@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
 #include "BoardGrid.h"
+#include "Announcer.h"
 #include "BoardPainter.h"
 #include "GuessText.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +22,7 @@ BoardGrid::BoardGrid(const TaskState &state, std::function<TDistanceMeasure()> m
     setAttribute(Qt::WA_OpaquePaintEvent);
     // reached with Tab, never by a click: mouse players see no focus frame
     setFocusPolicy(Qt::TabFocus);
+    m_announcer = new Announcer(this);
 }
 
 std::optional<QPoint> BoardGrid::pointAt(QPoint pixel)
@@ -116,7 +119,11 @@ void BoardGrid::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
     update(cellRect(m_current.x(), LatticeMax - m_current.y()));
-    announceCurrent(false);
+    // after Qt's own focus event for the grid, so that the point is the last word
+    QMetaObject::invokeMethod(this, [this] {
+        if (hasFocus())
+            announceCurrent(false);
+    }, Qt::QueuedConnection);
 }
 
 void BoardGrid::focusOutEvent(QFocusEvent *event)
@@ -125,8 +132,21 @@ void BoardGrid::focusOutEvent(QFocusEvent *event)
     update(cellRect(m_current.x(), LatticeMax - m_current.y()));
 }
 
+int BoardGrid::currentIndex() const
+{
+    return (LatticeMax - m_current.y()) * LatticeSize + m_current.x();
+}
+
 void BoardGrid::announceCurrent(bool nameChanged)
 {
-    // placeholder until the screen-reader events are settled
-    Q_UNUSED(nameChanged);
+    if (nameChanged) {
+        // Qt's name-change events reach Orca in a form it cannot speak
+        m_announcer->announce(pointDescription(m_current.x(), m_current.y()));
+        return;
+    }
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(currentIndex());
+    QAccessible::updateAccessibility(&event);
 }

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class Announcer;
+
 #include <functional>
 #include <optional>
 
@@ -27,6 +29,8 @@ public:
     // The point a keyboard player is on: arrows move it, Space and
     // Shift+Space act on it as the left and the right mouse button.
     QPoint currentPoint() const { return m_current; }
+    int currentIndex() const; // among the points row by row from the top left
+    Announcer *announcer() const { return m_announcer; }
 
 signals:
     void released(Qt::MouseButton button, QPoint pixel);
@@ -48,4 +52,5 @@ private:
     const TaskState &m_state;
     std::function<TDistanceMeasure()> m_measure;
     QPoint m_current{0, 0};
+    Announcer *m_announcer = nullptr;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Braet.h"
 #include "About.h"
+#include "Announcer.h"
 #include "ArrowPrompt.h"
 #include "Artwork.h"
 #include "BoardAccessible.h"
@@ -63,6 +64,7 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
     static const bool accessibleBoard = [] {
         QAccessible::installFactory(BoardAccessible::factory);
         QAccessible::installFactory(GuessLogAccessible::factory);
+        QAccessible::installFactory(Announcer::factory);
         return true;
     }();
     Q_UNUSED(accessibleBoard);

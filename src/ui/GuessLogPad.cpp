@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
 #include "GuessLogPad.h"
+#include "Announcer.h"
 #include "Artwork.h"
 #include "Design.h"
 
 #include <QPainter>
+
+#include <utility>
 
 namespace {
 const QColor Erase(0xFF, 0xFF, 0x88);
@@ -19,6 +22,7 @@ GuessLogPad::GuessLogPad(QWidget *parent)
     : QWidget(parent)
     , m_image(Artwork::picture(QStringLiteral("notesblok")).convertToFormat(QImage::Format_RGB32))
     , m_font(Design::font(QStringLiteral("Arial"), 12))
+    , m_announcer(new Announcer(this))
 {
     setAccessibleName(GuessText::logName());
 }
@@ -44,16 +48,21 @@ void GuessLogPad::draw(const QString &title, const QList<GuessText::LogLine> &li
     write(TitleLeft, TitleTop, title);
     painter.setFont(m_font);
 
-    m_lines = {title};
+    const QStringList before = std::exchange(m_lines, QStringList{title});
+    QStringList results;
     int y = FirstLineTop;
     for (const GuessText::LogLine &line : lines) {
         GuessText::layOutLine(line, Left, [&](int x, const QString &text) { return write(x, y, text); });
         m_lines << GuessText::spokenLine(line);
+        const bool result = line.solution || line.pieces.size() == 3;
+        if (result && before.value(m_lines.size() - 1) != m_lines.last())
+            results << m_lines.last();
         y += LineStep;
     }
     painter.end();
     update();
     setAccessibleDescription(m_lines.join(QLatin1Char('\n')));
+    m_announcer->announce(results.join(QLatin1Char(' ')));
 }
 
 void GuessLogPad::paintEvent(QPaintEvent *)

@@ -9,13 +9,16 @@
 #include <QWidget>
 
 // The notepad beside the board, with the guess list written on it.
+class Announcer;
+
 class GuessLogPad : public QWidget
 {
     Q_OBJECT
 public:
     explicit GuessLogPad(QWidget *parent = nullptr);
 
-    // Writes the measure's title and the lines on the sheet.
+    // Writes the measure's title and the lines on the sheet, and tells screen
+    // readers the results that are new since the last time.
     void draw(const QString &title, const QList<GuessText::LogLine> &lines);
 
     // The notepad picture the log is drawn on.
@@ -28,6 +31,7 @@ public:
     const QList<LogText> &texts() const { return m_texts; }
     // The same as lines of words: the title, then one line per guess.
     const QStringList &lines() const { return m_lines; }
+    Announcer *announcer() const { return m_announcer; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -37,4 +41,5 @@ private:
     QFont m_font;
     QList<LogText> m_texts;
     QStringList m_lines;
+    Announcer *m_announcer;
 };

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
+#include "Announcer.h"
 #include "BoardFixture.h"
 #include "HelpViewer.h"
 #include "MessageDlg.h"
@@ -184,6 +185,7 @@ private slots:
         QCOMPARE(f.s().Guesses[1].X, 3);
         QCOMPARE(f.s().Guesses[1].Y, 5);
         QCOMPARE(f.braet.focusWidget(), f.braet.btX[3]);
+        QCOMPARE(f.braet.paLog->announcer()->lastAnnouncement(), QStringLiteral("1. gæt: (3,5), afstand 2"));
         // the same point again is refused: the prompt, and focus, stay on y
         QTest::keyClick(f.braet.btX[3], Qt::Key_Space);
         QTest::keyClick(f.braet.btY[3], Qt::Key_Up);
@@ -210,8 +212,12 @@ private slots:
         QTest::keyClick(f.braet.sgNet, Qt::Key_Right);
         QCOMPARE(f.braet.sgNet->currentPoint(), QPoint(1, 1));
         QTest::keyClick(f.braet.sgNet, Qt::Key_Space); // the click's blue mark goes again
+        QCoreApplication::processEvents();
         QTest::keyClick(f.braet.sgNet, Qt::Key_Space, Qt::ShiftModifier);
         QCOMPARE(pointName(f, 1, 1), QStringLiteral("punkt (1, 1): gult mærke"));
+        QCOMPARE(f.braet.sgNet->announcer()->lastAnnouncement(), pointName(f, 1, 1));
+        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(f.braet.sgNet);
+        QCOMPARE(board->focusChild(), board->child(9 * 11 + 1));
     }
 
     void logAsText()

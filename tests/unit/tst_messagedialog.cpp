@@ -168,8 +168,13 @@ private slots:
 
     void askYesNo()
     {
-        whenModal([](QWidget *w) { w->findChild<QPushButton *>(QStringLiteral("YES"))->click(); });
+        QString spoken; // what a screen reader names the dialog by
+        whenModal([&](QWidget *w) {
+            spoken = w->accessibleName();
+            w->findChild<QPushButton *>(QStringLiteral("YES"))->click();
+        });
         QVERIFY(AskYesNo(QStringLiteral("Luk Gitterspor?")));
+        QCOMPARE(spoken, QStringLiteral("Luk Gitterspor?"));
         whenModal([](QWidget *w) { w->findChild<QPushButton *>(QStringLiteral("NO"))->click(); });
         QVERIFY(!AskYesNo(QStringLiteral("Luk Gitterspor?")));
     }
