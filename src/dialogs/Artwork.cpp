@@ -27,9 +27,17 @@ QIcon icon(const QString &name)
     return *g_icons->insert(name, QIcon(QStringLiteral(":/icons/%1.png").arg(name)));
 }
 
-QImage picture(const QString &name)
+QImage picture(const QString &name, qreal devicePixelRatio)
 {
-    return QImage(QStringLiteral(":/pictures/%1.bmp").arg(name));
+    if (devicePixelRatio <= 1)
+        return QImage(QStringLiteral(":/pictures/%1.bmp").arg(name));
+    QImage image(QStringLiteral(":/pictures/%1@2x.bmp").arg(name));
+    if (devicePixelRatio != 2) {
+        const QSize size = (QSizeF(image.size()) * (devicePixelRatio / 2)).toSize();
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    image.setDevicePixelRatio(devicePixelRatio);
+    return image;
 }
 
 QIcon programIcon()

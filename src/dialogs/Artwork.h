@@ -12,7 +12,9 @@
 namespace Artwork {
 
 QIcon icon(const QString &name);        // ":/icons/<name>.png"
-QImage picture(const QString &name);    // ":/pictures/<name>.bmp"
+// ":/pictures/<name>.bmp", or <name>@2x.bmp above one device pixel per
+// pixel, scaled smoothly to ratios other than 2; the image carries the ratio.
+QImage picture(const QString &name, qreal devicePixelRatio = 1);
 QIcon programIcon();
 
 } // namespace Artwork

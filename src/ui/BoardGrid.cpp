@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 BoardGrid::BoardGrid(const TaskState &state, std::function<TDistanceMeasure()> measure, QWidget *parent)
     : QWidget(parent)
@@ -46,14 +47,24 @@ QString BoardGrid::pointDescription(int x, int y) const
 void BoardGrid::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    // Cells are painted in device pixels: the figures are then made of the
+    // screen's own pixels at any ratio, and cells rounded edge by edge meet
+    // without seams at fractional ones.
+    const qreal ratio = devicePixelRatioF();
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    auto device = [ratio](int logical) { return int(std::lround(logical * ratio)); };
     const QRect dirty = event->rect();
     for (int column = 0; column < LatticeSize; ++column) {
         for (int row = 0; row < LatticeSize; ++row) {
             const QRect cell = cellRect(column, row);
-            if (cell.intersects(dirty))
-                BoardPainter::drawCell(painter, m_state, column, row, cell, 1, BoardPainter::Medium::Screen);
+            if (!cell.intersects(dirty))
+                continue;
+            const QRect pixels(QPoint(device(cell.left()), device(cell.top())),
+                               QPoint(device(cell.right() + 1) - 1, device(cell.bottom() + 1) - 1));
+            BoardPainter::drawCell(painter, m_state, column, row, pixels, ratio, BoardPainter::Medium::Screen);
         }
     }
+    painter.resetTransform(); // the focus frame is in logical pixels
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace BoardPainter {
@@ -15,6 +16,15 @@ namespace {
 void fillBox(QPainter &painter, int x1, int y1, int x2, int y2, const QColor &colour)
 {
     painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), colour);
+}
+
+// A square figure `half` pixels either side of the centre on the 1x screen,
+// scaled and rounded to whole pixels; an odd size gets its extra pixel after
+// the centre.
+QRect centred(int cx, int cy, int half, qreal scale)
+{
+    const int size = std::max(1, int(std::lround(2 * half * scale)));
+    return QRect(cx - size / 2, cy - size / 2, size, size);
 }
 
 } // namespace
@@ -79,7 +89,7 @@ void drawEllipse(QPainter &painter, const QRect &box, const QColor &rim, const Q
         painter.fillRect(QRect(box.left() + p.x(), box.top() + p.y(), 1, 1), rim);
 }
 
-void drawCell(QPainter &painter, const TaskState &state, int column, int row, const QRect &cell, int unit,
+void drawCell(QPainter &painter, const TaskState &state, int column, int row, const QRect &cell, qreal scale,
               Medium medium)
 {
     const int l = cell.left();
@@ -90,15 +100,14 @@ void drawCell(QPainter &painter, const TaskState &state, int column, int row, co
         fillBox(painter, l, t, r, b, White);
     const int cx = l + (r - l) / 2;
     const int cy = t + (b - t) / 2;
-    const int line = LineHalf * unit;
-    fillBox(painter, l, cy - line, r, cy + line, Black);
-    fillBox(painter, cx - line, t, cx + line, b, Black);
+    const QRect line = centred(cx, cy, LineHalf, scale);
+    painter.fillRect(QRect(l, line.top(), r - l, line.height()), Black);
+    painter.fillRect(QRect(line.left(), t, line.width(), b - t), Black);
 
     const TCellMarks &marks = state.Marks[column][row];
     const int x = column;
     const int y = LatticeMax - row;
-    const int disc = DiscHalf * unit;
-    const QRect discBox(cx - disc, cy - disc, 2 * disc, 2 * disc);
+    const QRect discBox = centred(cx, cy, DiscHalf, scale);
     if (marks.Placed) {
         drawEllipse(painter, discBox, Black, state.isHiddenPlace(x, y) ? Lime : Red);
         return;
@@ -114,8 +123,7 @@ void drawCell(QPainter &painter, const TaskState &state, int column, int row, co
         colour = Blue;
     else if (marks.YellowMark)
         colour = Yellow;
-    const int half = (colour == Silver ? DotHalf : MarkHalf) * unit;
-    fillBox(painter, cx - half, cy - half, cx + half, cy + half, colour);
+    painter.fillRect(centred(cx, cy, colour == Silver ? DotHalf : MarkHalf, scale), colour);
 }
 
 } // namespace BoardPainter

@@ -10,7 +10,7 @@
 class QPainter;
 
 // How the lattice points are drawn, on the screen board and on paper. Sizes
-// are those of the screen board times the line unit.
+// are those of the screen board times a scale, rounded to whole pixels.
 namespace BoardPainter {
 
 constexpr int CellSize = BoardCellSize;
@@ -34,8 +34,9 @@ enum class Medium { Screen, Paper };
 
 // One cell of the board: the lattice lines through its centre and the point's
 // figure. On paper no cell background is painted and the solution disc is
-// never drawn. unit multiplies every size (1 on the screen).
-void drawCell(QPainter &painter, const TaskState &state, int column, int row, const QRect &cell, int unit,
+// never drawn. scale multiplies every size: the device pixel ratio on the
+// screen, the printer's line unit on paper.
+void drawCell(QPainter &painter, const TaskState &state, int column, int row, const QRect &cell, qreal scale,
               Medium medium);
 
 // A filled ellipse covering the same pixels as the classic integer midpoint

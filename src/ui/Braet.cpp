@@ -93,7 +93,7 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
     connect(&tiHint, &QTimer::timeout, this, &TfmBraet::tiHintTimer);
     tiHint.start();
 
-    m_titlePicture = QPixmap::fromImage(Artwork::picture(QStringLiteral("titel")));
+    m_titlePicture = QPixmap::fromImage(Artwork::picture(QStringLiteral("titel"), devicePixelRatioF()));
 
     bbBegynd->setFocus();
     FormCreate();

@@ -20,15 +20,28 @@ constexpr int LineStep = 20;
 
 GuessLogPad::GuessLogPad(QWidget *parent)
     : QWidget(parent)
-    , m_image(Artwork::picture(QStringLiteral("notesblok")).convertToFormat(QImage::Format_RGB32))
     , m_font(Design::font(QStringLiteral("Arial"), 12))
     , m_announcer(new Announcer(this))
 {
     setAccessibleName(GuessText::logName());
+    followRatio();
+}
+
+bool GuessLogPad::followRatio()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (!m_image.isNull() && m_image.devicePixelRatio() == ratio)
+        return false;
+    m_image = Artwork::picture(QStringLiteral("notesblok"), ratio).convertToFormat(QImage::Format_RGB32);
+    return true;
 }
 
 void GuessLogPad::draw(const QString &title, const QList<GuessText::LogLine> &lines)
 {
+    m_title = title;
+    m_logLines = lines;
+    m_written = true;
+    followRatio();
     QPainter painter(&m_image);
     painter.setFont(m_font);
     painter.setPen(Qt::black);
@@ -67,6 +80,9 @@ void GuessLogPad::draw(const QString &title, const QList<GuessText::LogLine> &li
 
 void GuessLogPad::paintEvent(QPaintEvent *)
 {
+    // on a screen of another ratio the sheet and the writing are made anew
+    if (followRatio() && m_written)
+        draw(m_title, m_logLines);
     QPainter painter(this);
     painter.drawImage(0, 0, m_image);
 }

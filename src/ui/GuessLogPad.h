@@ -21,7 +21,8 @@ public:
     // readers the results that are new since the last time.
     void draw(const QString &title, const QList<GuessText::LogLine> &lines);
 
-    // The notepad picture the log is drawn on.
+    // The notepad picture the log is drawn on, at the widget's device pixel
+    // ratio.
     const QImage &image() const { return m_image; }
     // The texts written by the last draw, with their top-left corners.
     struct LogText {
@@ -37,8 +38,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Loads the sheet again if the ratio changed; true if it did.
+    bool followRatio();
+
     QImage m_image;
     QFont m_font;
+    QString m_title;
+    QList<GuessText::LogLine> m_logLines;
+    bool m_written = false;
     QList<LogText> m_texts;
     QStringList m_lines;
     Announcer *m_announcer;

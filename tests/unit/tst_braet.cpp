@@ -456,6 +456,34 @@ private slots:
         QCOMPARE(f.statistik.GameName, QStringLiteral("Gitterspor"));
     }
 
+    // Under QT_SCALE_FACTOR=2 the notepad's text, a disc and the sheet are drawn at that
+    // ratio, not blown up (a blow-up is its half size doubled), and at doubled places.
+    void crispAtRatioTwo_data()
+    {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QColor>("corner"); // the area's top-left device pixel
+        QTest::newRow("notepad text") << "paLog" << QRect(50, 50, 182, 210) << QColor(0xFF, 0xFF, 0x88);
+        QTest::newRow("disc from its centre") << "sgNet" << QRect(105, 225, 15, 15) << BoardPainter::Red;
+        QTest::newRow("line's top row") << "sgNet" << QRect(90, 224, 30, 16) << BoardPainter::Black;
+        QTest::newRow("sheet") << "paLog" << QRect(0, 0, 240, 50) << QColor(0x00, 0x80, 0x40);
+    }
+    void crispAtRatioTwo()
+    {
+        QFETCH(QString, widget);
+        QFETCH(QRect, area);
+        QFETCH(QColor, corner);
+        BoardFixture f;
+        f.startTask(7, 7);
+        f.guess(3, 3);
+        const QImage image = f.braet.findChild<QWidget *>(widget)->grab().toImage();
+        if (image.devicePixelRatio() != 2)
+            QSKIP("runs under QT_SCALE_FACTOR=2");
+        const QImage part = image.copy(QRect(2 * area.topLeft(), 2 * area.size()));
+        QVERIFY(part != part.scaled(area.size()).scaled(part.size()));
+        QCOMPARE(part.pixelColor(0, 0), corner);
+    }
+
     void splash()
     {
         TfmBraet braet;
