@@ -18,6 +18,14 @@ QString tr(const char *text)
     return QCoreApplication::translate("PrinterService", text);
 }
 
+// Printouts are laid out from the corner of the area the printer can print
+// on: no margins beyond the ones it cannot help.
+void usePrintableArea(QPrinter &printer)
+{
+    printer.setFullPage(false);
+    printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+}
+
 } // namespace
 
 QPrinter &PrinterService::printer()
@@ -30,9 +38,8 @@ QPrinter &PrinterService::printer()
             return true;
         }();
         Q_UNUSED(cleanedUp);
-        // printouts are laid out from the corner of the printable area, so
-        // not full page
         g_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        usePrintableArea(*g_printer);
     }
     return *g_printer;
 }
@@ -41,7 +48,10 @@ bool PrinterService::setup(QWidget *parent)
 {
     QPrintDialog dialog(&printer(), parent);
     dialog.setWindowTitle(tr("Printer opsætning"));
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    usePrintableArea(printer());
+    return true;
 }
 
 bool PrinterService::checkAvailable()
