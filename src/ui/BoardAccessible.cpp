@@ -62,7 +62,7 @@ private:
 } // namespace
 
 BoardAccessible::BoardAccessible(BoardGrid *grid)
-    : QAccessibleWidget(grid, QAccessible::Table)
+    : QAccessibleWidget(grid, QAccessible::Grouping)
 {
 }
 
@@ -120,5 +120,15 @@ QAccessibleInterface *BoardAccessible::factory(const QString &className, QObject
 {
     if (className == QLatin1String("BoardGrid") && object && object->isWidgetType())
         return new BoardAccessible(static_cast<BoardGrid *>(object));
+    return nullptr;
+}
+
+QAccessibleInterface *BoardAccessible::panelFactory(const QString &className, QObject *object)
+{
+    // Qt calls a plain frame a frame, and Orca takes a frame for a window of
+    // its own that is never active: what is inside would go unspoken.
+    if (className == QLatin1String("QFrame") && object && object->isWidgetType()
+        && !static_cast<QWidget *>(object)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
     return nullptr;
 }

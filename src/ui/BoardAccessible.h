@@ -23,6 +23,8 @@ public:
     QAccessibleInterface *focusChild() const override;
 
     static QAccessibleInterface *factory(const QString &className, QObject *object);
+    // The board's and the tool bar's panels as panels, not as frames.
+    static QAccessibleInterface *panelFactory(const QString &className, QObject *object);
 
 private:
     BoardGrid *grid() const;

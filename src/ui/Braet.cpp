@@ -63,6 +63,7 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
 {
     static const bool accessibleBoard = [] {
         QAccessible::installFactory(BoardAccessible::factory);
+        QAccessible::installFactory(BoardAccessible::panelFactory);
         QAccessible::installFactory(GuessLogAccessible::factory);
         QAccessible::installFactory(Announcer::factory);
         return true;
@@ -316,6 +317,9 @@ TDistanceMeasure TfmBraet::distanceMeasure() const
 
 void TfmBraet::EnableCoordinateButtons(bool enabled)
 {
+    // a task over: the keyboard goes back to "Start opgave", not on to the board
+    if (!enabled && m_keys->holdFocus())
+        bbBegynd->setFocus(Qt::OtherFocusReason);
     for (QPushButton *button : btX)
         button->setEnabled(enabled);
     for (QPushButton *button : btY)
@@ -359,6 +363,8 @@ void TfmBraet::arrowStop()
 void TfmBraet::setSolveButtonVisible(bool visible)
 {
     btLoes->setVisible(visible);
+    if (visible) // the next step of a composed task, for a keyboard player
+        btLoes->setFocus(Qt::OtherFocusReason);
 }
 
 void TfmBraet::repaintBoard()

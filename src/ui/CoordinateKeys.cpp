@@ -28,6 +28,12 @@ void CoordinateKeys::expectY(int value)
     m_y[std::clamp(value, 0, LatticeMax)]->setFocus(Qt::OtherFocusReason);
 }
 
+bool CoordinateKeys::holdFocus() const
+{
+    const auto focused = [](const QPushButton *button) { return button->hasFocus(); };
+    return std::any_of(m_x.begin(), m_x.end(), focused) || std::any_of(m_y.begin(), m_y.end(), focused);
+}
+
 bool CoordinateKeys::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)

@@ -22,6 +22,7 @@ public:
     // The prompt asks for an x (or a y): focus to that axis's button of this value.
     void expectX(int value);
     void expectY(int value);
+    bool holdFocus() const; // whether one of the buttons has the keyboard focus
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

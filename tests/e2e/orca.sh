@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+# SPDX-License-Identifier: MIT
+#
+# Plays a game from the keyboard alone with the Orca screen reader running,
+# and checks what Orca says: the focused buttons, every guess's result, the
+# board's points and marks, and the question of a dialog.
+# Usage: orca.sh PROGRAM [LOG-DIR]
+if [ -z "${GITTERSPOR_IN_DBUS:-}" ]; then
+    # a private session bus: the accessibility bus and the speech service live on it
+    GITTERSPOR_IN_DBUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$1
+OUT=${2:-$WORK}
+mkdir -p "$OUT"
+HERE=$(cd "$(dirname "$0")" && pwd)
+SPEECH=$WORK/speech.txt
+ORCA_PID=
+
+export HOME=$WORK/home XDG_RUNTIME_DIR=$WORK/run LANG=da_DK.UTF-8
+unset LC_ALL LANGUAGE XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
+mkdir -p "$HOME/.config" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+# no sound card here: speech goes to ALSA's null device, or the speech
+# service blocks Orca
+cp -r /etc/speech-dispatcher "$HOME/.config/speech-dispatcher"
+echo 'AudioOutputMethod "alsa"' >>"$HOME/.config/speech-dispatcher/speechd.conf"
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.asoundrc"
+mkdir -p "$WORK/orca" && cp "$HERE/orca/user-settings.conf" "$WORK/orca/" # no echo of keys
+
+stop_orca() {
+    [ -n "$ORCA_PID" ] || return
+    kill -TERM "$ORCA_PID" 2>/dev/null
+    for _ in $(seq 50); do kill -0 "$ORCA_PID" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$ORCA_PID" 2>/dev/null
+    local pidfile=$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid
+    if [ -f "$pidfile" ]; then
+        local speechd; speechd=$(cat "$pidfile")
+        kill $(pgrep -P "$speechd") "$speechd" 2>/dev/null
+    fi
+    cp "$SPEECH" "$OUT/orca-speech.txt" 2>/dev/null
+    ORCA_PID=
+}
+trap 'stop_orca; cleanup' EXIT
+
+spoken() { grep -c "SPEECH OUTPUT" "$SPEECH" 2>/dev/null || echo 0; }
+# heard FROM REGEX: an utterance after the first FROM matches, within 10 s
+heard() {
+    for _ in $(seq 100); do
+        grep "SPEECH OUTPUT" "$SPEECH" | tail -n +"$(($1 + 1))" | grep -qE "$2" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# press KEY REGEX: presses a key in the program's window, and expects to hear REGEX
+press() {
+    local before; before=$(spoken)
+    echo "$(date +%T.%3N) >>> $1" >>"$SPEECH"
+    LC_ALL=C.UTF-8 xdotool key --clearmodifiers "$1"
+    if [ -n "${2:-}" ]; then
+        check "after $1 Orca says /$2/" heard "$before" "$2"
+    else
+        sleep 0.6
+    fi
+}
+
+start_x
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/atspi.log" 2>&1 &
+PIDS+=($!)
+for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
+    sleep 0.1
+done
+: >"$SPEECH"
+ORCA_SPEECH_LOG=$SPEECH /usr/bin/python3 "$HERE/orca/speech-log.py" --debug-file="$OUT/orca-debug.log" -u "$WORK/orca" >"$WORK/orca.log" 2>&1 &
+ORCA_PID=$!
+check "Orca starts" heard 0 "."
+sleep 0.5
+
+before=$(spoken)
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$PROGRAM"
+wait_window '^fmSplash$' gone 5
+for _ in $(seq 50); do # until the board window has the keyboard
+    LC_ALL=C.UTF-8 xdotool windowactivate "$WID" >/dev/null 2>&1
+    sleep 0.1
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WID" ] && break
+done
+check "Orca presents the game, \"Start opgave\" first" heard "$before" "Start opgave"
+sleep 1
+
+# a task composed at (7, 7) and handed over: known answers, so no luck involved
+press Escape "x 0"
+for _ in $(seq 6); do press Right; done
+press Right "x 7"
+press space "y 7"
+press space "Løs opgaven"
+press space "x 0"
+
+# the first guess: x 3, y 5
+press Right
+press Right
+press Right "x 3"
+press space "y 3"
+press Up
+press Up "y 5"
+press space "1\. gæt: \(3,5\), afstand 6"
+check "the notepad reads as text" bash -c "/usr/bin/python3 '$HERE/orca/notepad-text.py' | grep -q '^1\. gæt: (3,5), afstand 6'"
+
+# the board after the x row; a point and its blue mark
+for _ in $(seq 7); do press Tab; done
+press Tab "punkt \(0, 0\)"
+press Up "punkt \(0, 1\)"
+press space "punkt \(0, 1\): blå mærke"
+
+# a question is spoken with its text; no keeps the task
+press Escape "Lav opgave\? dialog"
+press Escape "punkt \(0, 1\)"
+
+# back to the x row, and the hit
+press shift+Tab "x 10"
+press Left
+press Left
+press Left "x 7"
+press space "y 7"
+mark=$(spoken)
+press space "2\. gæt: \(7,7\), Netop!"
+check "the keyboard is back on \"Start opgave\"" heard "$mark" "Start opgave"
+
+stop_orca
+grep "SPEECH OUTPUT\|>>>" "$OUT/orca-speech.txt" | sed 's/^[0-9:.,-]* //' >"$OUT/orca-spoken.txt"
+finish
