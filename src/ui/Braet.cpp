@@ -318,12 +318,7 @@ TDistanceMeasure TfmBraet::distanceMeasure() const
 void TfmBraet::EnableCoordinateButtons(bool enabled)
 {
     // a task over: the keyboard goes back to "Start opgave", not on to the board
-    if (!enabled && m_keys->holdFocus())
-        bbBegynd->setFocus(Qt::OtherFocusReason);
-    for (QPushButton *button : btX)
-        button->setEnabled(enabled);
-    for (QPushButton *button : btY)
-        button->setEnabled(enabled);
+    m_keys->setEnabled(enabled, bbBegynd);
 }
 
 void TfmBraet::enableArrowTimer()
@@ -444,21 +439,11 @@ void TfmBraet::btLoesClick()
 
 void TfmBraet::sgNetMouseUp(Qt::MouseButton button, QPoint point)
 {
-    TaskEngine::MouseButton which;
-    switch (button) {
-    case Qt::LeftButton:
-        which = TaskEngine::MouseButton::Left;
-        break;
-    case Qt::RightButton:
-        which = TaskEngine::MouseButton::Right;
-        break;
-    case Qt::MiddleButton:
-        which = TaskEngine::MouseButton::Middle;
-        break;
-    default:
-        return;
-    }
-    m_engine.sgNetMouseUp(which, point.x(), point.y());
+    using Button = TaskEngine::MouseButton;
+    if (button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton)
+        m_engine.sgNetMouseUp(button == Qt::LeftButton ? Button::Left
+                                  : button == Qt::RightButton ? Button::Right : Button::Middle,
+                              point.x(), point.y());
 }
 
 void TfmBraet::bbAfslutClick()

@@ -28,6 +28,16 @@ void CoordinateKeys::expectY(int value)
     m_y[std::clamp(value, 0, LatticeMax)]->setFocus(Qt::OtherFocusReason);
 }
 
+void CoordinateKeys::setEnabled(bool enabled, QWidget *fallback)
+{
+    if (!enabled && holdFocus())
+        fallback->setFocus(Qt::OtherFocusReason);
+    for (QPushButton *button : m_x)
+        button->setEnabled(enabled);
+    for (QPushButton *button : m_y)
+        button->setEnabled(enabled);
+}
+
 bool CoordinateKeys::holdFocus() const
 {
     const auto focused = [](const QPushButton *button) { return button->hasFocus(); };

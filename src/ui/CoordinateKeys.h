@@ -22,12 +22,15 @@ public:
     // The prompt asks for an x (or a y): focus to that axis's button of this value.
     void expectX(int value);
     void expectY(int value);
-    bool holdFocus() const; // whether one of the buttons has the keyboard focus
+    // Disabled buttons give their keyboard focus to the fallback.
+    void setEnabled(bool enabled, QWidget *fallback);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool holdFocus() const;
+
     const Buttons &m_x;
     const Buttons &m_y;
 };
