@@ -41,15 +41,18 @@ bool hasFrame(const QWidget *window)
     return !(window->windowFlags() & Qt::FramelessWindowHint) && window->windowType() != Qt::SplashScreen;
 }
 
+// Known once the window manager has framed the shown window.
+bool ownFrameKnown(const QWidget *window)
+{
+    return window->isVisible() && window->windowHandle() && !window->windowHandle()->frameMargins().isNull();
+}
+
 QMargins frameOf(const QWidget *window)
 {
     if (!hasFrame(window))
         return {};
-    if (window->isVisible() && window->windowHandle()) {
-        const QMargins frame = window->windowHandle()->frameMargins();
-        if (!frame.isNull())
-            return g_lastFrame = frame;
-    }
+    if (ownFrameKnown(window))
+        g_lastFrame = window->windowHandle()->frameMargins();
     return g_lastFrame;
 }
 
@@ -78,8 +81,7 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && m_window->isVisible()
-            && m_window->windowHandle() && !m_window->windowHandle()->frameMargins().isNull()) {
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && ownFrameKnown(m_window)) {
             m_window->removeEventFilter(this);
             const QMargins frame = frameOf(m_window);
             if (frame != m_assumed && m_window->windowState() == Qt::WindowNoState)
@@ -100,9 +102,7 @@ void centreOnScreen(QWidget *window)
 {
     const QMargins frame = frameOf(window);
     centre(window, frame);
-    const bool frameKnown = window->isVisible() && window->windowHandle()
-        && !window->windowHandle()->frameMargins().isNull();
-    if (hasFrame(window) && !frameKnown)
+    if (hasFrame(window) && !ownFrameKnown(window))
         new FrameWatcher(window, frame);
 }
 

@@ -32,6 +32,8 @@ QStringList statisticsReport(const TaskState &state, const QLocale &locale = QLo
 struct LogLine {
     QStringList pieces;    // number, point and (once the y is chosen) distance; or the solution alone
     bool solution = false; // the line that follows a sixth guess
+
+    bool hasResult() const { return solution || pieces.size() == 3; }
 };
 
 // The guess list as the notepad and the printed task show it, below the

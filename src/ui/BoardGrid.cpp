@@ -68,7 +68,7 @@ void BoardGrid::paintEvent(QPaintEvent *event)
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(cellRect(m_current.x(), LatticeMax - m_current.y()).adjusted(2, 2, -2, -2));
+        painter.drawRect(currentRect().adjusted(2, 2, -2, -2));
     }
 }
 
@@ -105,7 +105,7 @@ void BoardGrid::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Space: {
         const QString before = pointDescription(m_current.x(), m_current.y());
         emit released(shift ? Qt::RightButton : Qt::LeftButton,
-                      cellRect(m_current.x(), LatticeMax - m_current.y()).center());
+                      currentRect().center());
         if (pointDescription(m_current.x(), m_current.y()) != before)
             announceCurrent(true);
         break;
@@ -120,16 +120,16 @@ void BoardGrid::moveCurrent(int dx, int dy)
     const QPoint next(std::clamp(m_current.x() + dx, 0, LatticeMax), std::clamp(m_current.y() + dy, 0, LatticeMax));
     if (next == m_current)
         return;
-    update(cellRect(m_current.x(), LatticeMax - m_current.y()));
+    update(currentRect());
     m_current = next;
-    update(cellRect(m_current.x(), LatticeMax - m_current.y()));
+    update(currentRect());
     announceCurrent(false);
 }
 
 void BoardGrid::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    update(cellRect(m_current.x(), LatticeMax - m_current.y()));
+    update(currentRect());
     // after Qt's own focus event for the grid, so that the point is the last word
     QMetaObject::invokeMethod(this, [this] {
         if (hasFocus())
@@ -140,7 +140,12 @@ void BoardGrid::focusInEvent(QFocusEvent *event)
 void BoardGrid::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
-    update(cellRect(m_current.x(), LatticeMax - m_current.y()));
+    update(currentRect());
+}
+
+QRect BoardGrid::currentRect() const
+{
+    return cellRect(m_current.x(), LatticeMax - m_current.y());
 }
 
 int BoardGrid::currentIndex() const

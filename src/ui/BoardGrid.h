@@ -45,6 +45,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    QRect currentRect() const;
     void moveCurrent(int dx, int dy);
     // Tells screen readers about the current point: it has focus, or its name changed.
     void announceCurrent(bool nameChanged);

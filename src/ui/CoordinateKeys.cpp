@@ -51,33 +51,21 @@ bool CoordinateKeys::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
         return false;
-    const auto inRow = std::find(m_x.begin(), m_x.end(), watched);
-    const auto inColumn = std::find(m_y.begin(), m_y.end(), watched);
-    int step = 0;
-    switch (key->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Down:
-        step = -1;
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-        step = 1;
-        break;
-    default:
-        return false;
+    const bool inRow = std::find(m_x.begin(), m_x.end(), watched) != m_x.end();
+    const Buttons &axis = inRow ? m_x : m_y;
+    const int lower = inRow ? Qt::Key_Left : Qt::Key_Down;
+    const int higher = inRow ? Qt::Key_Right : Qt::Key_Up;
+    if (key->key() == lower || key->key() == higher) {
+        const int here = int(std::find(axis.begin(), axis.end(), watched) - axis.begin());
+        QPushButton *there = axis[std::clamp(here + (key->key() == higher ? 1 : -1), 0, LatticeMax)];
+        if (there->isEnabled()) {
+            there->window()->setAttribute(Qt::WA_KeyboardFocusChange); // show where focus is
+            there->setFocus(Qt::TabFocusReason);
+        }
+        return true;
     }
     // the arrows across an axis do nothing: they would leave the row for the
     // tab chain
-    const bool along = inRow != m_x.end() ? (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)
-                                          : (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down);
-    if (along) {
-        const Buttons &axis = inRow != m_x.end() ? m_x : m_y;
-        const int here = int((inRow != m_x.end() ? inRow - m_x.begin() : inColumn - m_y.begin()));
-        const int there = std::clamp(here + step, 0, LatticeMax);
-        if (axis[there]->isEnabled()) {
-            axis[there]->window()->setAttribute(Qt::WA_KeyboardFocusChange); // show where focus is
-            axis[there]->setFocus(Qt::TabFocusReason);
-        }
-    }
-    return true;
+    return key->key() == Qt::Key_Left || key->key() == Qt::Key_Right || key->key() == Qt::Key_Up
+        || key->key() == Qt::Key_Down;
 }

@@ -40,7 +40,6 @@ void GuessLogPad::draw(const QString &title, const QList<GuessText::LogLine> &li
 {
     m_title = title;
     m_logLines = lines;
-    m_written = true;
     followRatio();
     QPainter painter(&m_image);
     painter.setFont(m_font);
@@ -67,8 +66,7 @@ void GuessLogPad::draw(const QString &title, const QList<GuessText::LogLine> &li
     for (const GuessText::LogLine &line : lines) {
         GuessText::layOutLine(line, Left, [&](int x, const QString &text) { return write(x, y, text); });
         m_lines << GuessText::spokenLine(line);
-        const bool result = line.solution || line.pieces.size() == 3;
-        if (result && before.value(m_lines.size() - 1) != m_lines.last())
+        if (line.hasResult() && before.value(m_lines.size() - 1) != m_lines.last())
             results << m_lines.last();
         y += LineStep;
     }
@@ -81,7 +79,7 @@ void GuessLogPad::draw(const QString &title, const QList<GuessText::LogLine> &li
 void GuessLogPad::paintEvent(QPaintEvent *)
 {
     // on a screen of another ratio the sheet and the writing are made anew
-    if (followRatio() && m_written)
+    if (followRatio() && !m_title.isEmpty())
         draw(m_title, m_logLines);
     QPainter painter(this);
     painter.drawImage(0, 0, m_image);

@@ -8,9 +8,9 @@
 #include <QImage>
 #include <QWidget>
 
-// The notepad beside the board, with the guess list written on it.
 class Announcer;
 
+// The notepad beside the board, with the guess list written on it.
 class GuessLogPad : public QWidget
 {
     Q_OBJECT
@@ -43,9 +43,8 @@ private:
 
     QImage m_image;
     QFont m_font;
-    QString m_title;
+    QString m_title; // empty until the first draw
     QList<GuessText::LogLine> m_logLines;
-    bool m_written = false;
     QList<LogText> m_texts;
     QStringList m_lines;
     Announcer *m_announcer;
