@@ -6,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    Startup::choosePlatform();
     QApplication app(argc, argv);
     // what the desktop shows where a window has no caption of its own
     QApplication::setApplicationName(QStringLiteral("Gitterspor"));

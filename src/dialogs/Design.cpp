@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "Design.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QWindow>
 
@@ -58,7 +58,7 @@ QMargins frameOf(const QWidget *window)
 
 void centre(QWidget *window, const QMargins &frame)
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect screen = screenArea(window);
     const QSize outer = window->size().grownBy(frame);
     // a top-level window's position is that of its frame
     window->move(screen.x() + screen.width() / 2 - outer.width() / 2,
@@ -109,6 +109,57 @@ void centreOnScreen(QWidget *window)
 void noteFrame(const QWidget *window)
 {
     frameOf(window);
+}
+
+QRect screenArea(const QWidget *window, bool available)
+{
+    const QScreen *screen = window ? window->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return QRect(0, 0, 640, 480);
+    return available ? screen->availableGeometry() : screen->geometry();
+}
+
+namespace {
+
+QPointer<QWidget> g_mainWindow;
+
+// Gives a dialog its owner as it is shown: its window exists by then and is
+// not yet on the screen. Made any earlier, the window would take a move for
+// the place of its client area rather than of its frame.
+class OwnerAtShow : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = static_cast<QWidget *>(watched);
+        if (event->type() != QEvent::Show || !dialog->windowHandle())
+            return false;
+        QWidget *owner = QApplication::activeWindow();
+        if (!owner || owner == dialog)
+            owner = QApplication::activeModalWidget();
+        if (!owner || owner == dialog)
+            owner = g_mainWindow;
+        if (owner && owner != dialog && owner->windowHandle())
+            dialog->windowHandle()->setTransientParent(owner->windowHandle());
+        return false;
+    }
+};
+
+} // namespace
+
+void setMainWindow(QWidget *window)
+{
+    g_mainWindow = window;
+}
+
+void setOwner(QWidget *dialog)
+{
+    dialog->installEventFilter(new OwnerAtShow(dialog));
 }
 
 } // namespace Design

@@ -2,14 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "HelpViewer.h"
 #include "Artwork.h"
+#include "Design.h"
 #include "MessageDlg.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPointer>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
@@ -110,6 +109,6 @@ HelpViewer::HelpViewer(const QUrl &source)
     });
 
     m_browser->setSource(source);
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect screen = Design::screenArea(this, true);
     resize(std::min(720, screen.width() - 40), std::min(640, screen.height() - 60));
 }

@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
-#include <QScreen>
 #include <QStyle>
 
 namespace {
@@ -93,11 +92,12 @@ void MessageDialog::keyPressEvent(QKeyEvent *event)
 
 std::unique_ptr<MessageDialog> CreateMessageDialogDk(const QString &text, TDialogKind kind, TDialogButtons buttons)
 {
-    std::unique_ptr<MessageDialog> dialog(new MessageDialog(QApplication::activeWindow()));
+    std::unique_ptr<MessageDialog> dialog(new MessageDialog(nullptr));
+    Design::setOwner(dialog.get());
     dialog->setFont(dialogFont(true));
     const KindInfo &info = kinds[kind <= dkCustom ? kind : dkCustom];
 
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect screen = Design::screenArea(dialog.get());
     const QRect measured = QFontMetrics(dialog->font())
                                .boundingRect(QRect(0, 0, screen.width() / 2, 0),
                                              Qt::AlignLeft | Qt::TextWordWrap, text);

@@ -33,6 +33,8 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include <utility>
+
 namespace {
 
 const QColor WindowGreen(0x00, 0x80, 0x40);
@@ -70,6 +72,7 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
     }();
     Q_UNUSED(accessibleBoard);
     setObjectName(QStringLiteral("fmBraet"));
+    Design::setMainWindow(this);
     setWindowTitle(tr("Gitterspor"));
     setWindowIcon(Artwork::programIcon());
     setAutoFillBackground(true);
@@ -233,6 +236,11 @@ bool TfmBraet::event(QEvent *event)
         Design::noteFrame(this);
         FormActivate();
     }
+    // Not every desktop activates a new window (none without a window
+    // manager, GNOME on Wayland without an activation token): the board is
+    // laid out at its first showing as well.
+    if (event->type() == QEvent::Show && !std::exchange(m_shownOnce, true))
+        FormActivate();
     if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState
         && (static_cast<QWindowStateChangeEvent *>(event)->oldState() & Qt::WindowMaximized))
         QTimer::singleShot(0, this, &TfmBraet::showRestored);

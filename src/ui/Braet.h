@@ -143,4 +143,5 @@ private:
     TfmSplash *m_splash = nullptr;
     QPixmap m_titlePicture;
     std::function<qint64()> m_clock;
+    bool m_shownOnce = false;
 };

@@ -78,7 +78,8 @@ const QString &PlayerName()
 
 bool AskPlayerName()
 {
-    TfmBrugerNavn dialog(QApplication::activeWindow());
+    TfmBrugerNavn dialog(nullptr);
+    Design::setOwner(&dialog);
     dialog.edNavn->setText(g_playerName);
     if (dialog.exec() != mrOk)
         return false;

@@ -11,7 +11,10 @@
 class Startup
 {
 public:
-    // Names the help file first, then creates the windows.
+    // Before the application exists: the windowing system to run on.
+    static void choosePlatform();
+    // Names the help file and gives Qt's own texts in Danish, then creates
+    // the windows.
     static std::unique_ptr<Startup> create();
     // Shows the board window, maximised.
     void show();

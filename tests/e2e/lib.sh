@@ -27,7 +27,7 @@ check() { # description, command...
     if "$@"; then pass "$what"; else fail "$what"; fi
 }
 
-start_x() {
+start_x() { # [bare]
     local n
     for n in $(seq 90 140); do
         [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] || break
@@ -36,10 +36,24 @@ start_x() {
     Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     PIDS+=($!)
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+    [ "${1:-}" = bare ] && return # no window manager: nothing activates a window
     HOME=$WORK icewm >"$WORK/icewm.log" 2>&1 &
     PIDS+=($!)
     sleep 1
 }
+
+# The accessibility bus, on the session bus the script runs on.
+start_accessibility_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/atspi.log" 2>&1 &
+    PIDS+=($!)
+    for _ in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
+        sleep 0.1
+    done
+}
+# What assistive technology does: press a control by its name, list every name.
+atspi() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$@"; }
 
 # start_program BINARY: starts it and waits for its board window (WID).
 start_program() {

@@ -65,13 +65,7 @@ press() {
 }
 
 start_x
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/atspi.log" 2>&1 &
-PIDS+=($!)
-for _ in $(seq 100); do
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
-    sleep 0.1
-done
+start_accessibility_bus
 : >"$SPEECH"
 ORCA_SPEECH_LOG=$SPEECH /usr/bin/python3 "$HERE/orca/speech-log.py" --debug-file="$OUT/orca-debug.log" -u "$WORK/orca" >"$WORK/orca.log" 2>&1 &
 ORCA_PID=$!

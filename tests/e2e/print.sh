@@ -5,7 +5,12 @@
 # Prints the task and the statistics from the real program through a private
 # CUPS queue that writes PDF files, and checks what comes out; then checks
 # that without any queue printing shows the error and nothing else.
+# Qt's own dialog and menu on the way are checked to read in Danish.
 # Usage: print.sh PROGRAM [OUTPUT-DIR]
+if [ -z "${GITTERSPOR_IN_DBUS:-}" ]; then
+    # a private session bus for the accessibility bus
+    GITTERSPOR_IN_DBUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
 OUT=${2:-$WORK}
@@ -75,10 +80,32 @@ wait_pdf() {
     return 1
 }
 
+# Every name of the program as a screen reader has it, with and without some.
+names_with() { # NAME...
+    atspi names >"$WORK/names.txt"
+    local name
+    for name in "$@"; do grep -qxF "$name" "$WORK/names.txt" || { echo "no \"$name\"" >&2; return 1; }; done
+}
+names_without() { ! names_with "$@" 2>/dev/null; }
+no_english_menu() { ! grep -qE "Undo|Redo|Cut|Copy|Paste|Delete|Select" <<<"$1"; }
+
 start_x
+start_accessibility_bus
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_program "$PROGRAM"
 wait_window '^fmSplash$' gone 5
 width=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+
+# Qt's printer set-up, reached from the settings, speaks Danish
+atspi press "Indstillinger" && atspi press "Printer" && atspi press "Printer indstilling"
+sleep 1
+check "the printer set-up reads in Danish" names_with "Navn:" "Egenskaber" "Placering:" "Type:" "Outputfil:" \
+    "Valgmuligheder >>" "Udskriv" "Annuller"
+for english in "Name:" "Properties" "Location:" "Output file:" "Options >>" "Print" "Cancel"; do
+    check "the printer set-up does not say \"$english\"" names_without "$english"
+done
+atspi press "Annuller" && atspi press "Fortryd"
+wait_window '^Indstillinger$' gone 5
 
 # play a little: a composed task with two guesses, then print it
 click 66 20
@@ -89,7 +116,15 @@ guess 4 2
 click $((width - 216 + 18)) 20          # "Udskriv opgave"
 check "the name is asked for" wait_window '^Skriv dit navn$' shown 5
 xdotool type --delay 20 "Bo"
-xdotool key Return
+xdotool key shift+Home Menu               # the name box's own menu, on a selection
+sleep 0.5
+# the menu opens at the name box: read it off the screen there
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Skriv dit navn$' | head -n 1)")"
+import -window root -crop "420x260+$X+$Y" png:- | convert - -scale 300% "$OUT/e2e-name-menu.png"
+menu=$(tesseract "$OUT/e2e-name-menu.png" - -l dan --psm 6 2>/dev/null | tr '\n' ' ')
+check "the name box's menu reads in Danish ($menu)" grep -qE "Fortryd.*Klip.*Kopi.*Slet" <<<"$menu"
+check "the name box's menu has no English" no_english_menu "$menu"
+xdotool key Escape Return
 task_pdf=$(wait_pdf) || { fail "the task printout comes out of the queue"; cat "$C/log/error_log"; }
 if [ -n "${task_pdf:-}" ]; then
     # the queue turns the text into glyph pictures, so the texts are checked

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWindow>
 
 // The message dialog: its layout arithmetic, its buttons and what the keys
 // and the title bar return.
@@ -188,6 +189,25 @@ private slots:
         });
         AskYesNo(QStringLiteral("?"));
         QVERIFY(seen.isNull());
+    }
+
+    void overAWindowThatMayCloseMeanwhile()
+    {
+        // The dialog stands over the active window as its transient window,
+        // and outlives it: that window may be the help, which deletes itself
+        // when it closes.
+        auto *owner = new QWidget;
+        owner->setAttribute(Qt::WA_DeleteOnClose);
+        owner->show();
+        QVERIFY(QTest::qWaitForWindowActive(owner));
+        bool over = false;
+        whenModal([&](QWidget *w) {
+            over = w->windowHandle()->transientParent() == owner->windowHandle();
+            owner->close();
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        QCOMPARE(MessageDlgDk(QStringLiteral("Luk Gitterspor?"), dkConfirmation, dialogButtons({dbYes, dbNo}), 0), int(mrNo));
+        QVERIFY(over);
     }
 
     void helpButton()

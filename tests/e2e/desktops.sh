@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+# SPDX-License-Identifier: MIT
+#
+# The real program on desktops that differ from an X display with a window
+# manager: a bare X display, where nothing activates the window, and weston's
+# headless Wayland compositor, driven through AT-SPI as it has no input
+# devices.
+# Usage: desktops.sh PROGRAM [SCREENSHOT-DIR]
+if [ -z "${GITTERSPOR_IN_DBUS:-}" ]; then
+    # a private session bus for the accessibility bus
+    GITTERSPOR_IN_DBUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$1
+OUT=${2:-$WORK}
+mkdir -p "$OUT"
+export LANG=da_DK.UTF-8 XDG_RUNTIME_DIR=$WORK/run
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
+# Whether a pixel has the window's green, 0x408000.
+green() { test "$(pixel "$1" "$2" "$3")" = "0,128,64"; }
+# Whether the coordinate buttons stand at their 30-px pitch from the client
+# origin (X0, Y0): a button face at every place, the window's green between.
+buttons_at_pitch() { # png X0 Y0
+    local n
+    for n in $(seq 0 10); do
+        green "$1" $(($2 + 45 + 30 * n + 12)) $(($3 + 427)) && return 1
+        green "$1" $(($2 + 45 + 30 * n + 27)) $(($3 + 427)) || return 1
+        green "$1" $(($2 + 27)) $(($3 + 84 + 30 * (10 - n) + 12)) && return 1
+        green "$1" $(($2 + 27)) $(($3 + 84 + 30 * (10 - n) + 27)) || return 1
+    done
+}
+# The words the notepad shows, read off the screen.
+notepad_words() { # png X0 Y0
+    convert "$1" -crop "241x120+$(($2 + 376))+$(($3 + 80))" -scale 300% "$WORK/notepad.png"
+    tesseract "$WORK/notepad.png" - -l dan --psm 6 2>/dev/null
+}
+
+# ---- a bare X display ----
+start_x bare
+start_program "$PROGRAM"
+sleep 4 # the splash has gone
+shot "$OUT/e2e-bare-x.png"
+check "without a window manager the coordinate buttons stand at their pitch" buttons_at_pitch "$OUT/e2e-bare-x.png" 0 0
+words=$(notepad_words "$OUT/e2e-bare-x.png" 0 0)
+check "without a window manager the notepad shows \"Taxi afstand\" ($words)" grep -q "Taxi afstand" <<<"$words"
+kill "$PROGRAM_PID"; wait "$PROGRAM_PID" 2>/dev/null
+
+# ---- weston, headless ----
+weston --backend=headless-backend.so --use-pixman --width=1280 --height=1024 --socket=gitterspor \
+    --debug --idle-time=0 >"$WORK/weston.log" 2>&1 &
+PIDS+=($!)
+for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/gitterspor" ] && break; sleep 0.05; done
+start_accessibility_bus
+WAYLAND_DISPLAY=gitterspor QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    "$PROGRAM" >"$WORK/program.log" 2>&1 &
+PROGRAM_PID=$!
+PIDS+=($PROGRAM_PID)
+windows() { atspi windows 2>/dev/null | grep -c .; }
+for _ in $(seq 50); do [ "$(windows)" = 2 ] && break; sleep 0.1; done
+check "on Wayland the splash shows over the board" test "$(windows)" = 2
+sleep 3.5
+check "on Wayland the splash goes" test "$(windows)" = 1
+
+check "on Wayland \"Start opgave\" is pressed" atspi press "Start opgave"
+check "on Wayland \"x 3\" is pressed" atspi press "x 3"
+check "on Wayland \"y 5\" is pressed" atspi press "y 5"
+sleep 0.5
+(cd "$WORK" && WAYLAND_DISPLAY=gitterspor timeout 20 weston-screenshooter >/dev/null 2>&1)
+mv "$WORK"/wayland-screenshot-*.png "$OUT/e2e-wayland.png"
+# Qt draws the title bar itself, so the client area is found by its green:
+# it begins under the 40-px tool bar.
+read -r X0 Y0 <<<"$(convert "$OUT/e2e-wayland.png" -fill black +opaque 'rgb(0,128,64)' -format '%@' info: \
+    | sed 's/.*+\([0-9]*\)+\([0-9]*\)$/\1 \2/')"
+Y0=$((Y0 - 40))
+check "on Wayland the coordinate buttons stand at their pitch" buttons_at_pitch "$OUT/e2e-wayland.png" "$X0" "$Y0"
+disc=$(pixel "$OUT/e2e-wayland.png" $((X0 + $(point_x 3))) $((Y0 + $(point_y 5))))
+if atspi names | grep -x "1\. gæt: (3,5), Netop!" >/dev/null; then want="0,255,0"; else want="255,0,0"; fi
+check "on Wayland the guess (3,5) is a disc in its colour ($disc)" test "$disc" = "$want"
+check "on Wayland the board shows silver dots" test "$(pixel "$OUT/e2e-wayland.png" $((X0 + $(point_x 4))) $((Y0 + $(point_y 4))))" = "192,192,192"
+
+atspi press "Luk Gitterspor"
+asks() { sleep 0.5; atspi names | grep -x "$1" >/dev/null; }
+check "on Wayland closing asks" asks "Luk Gitterspor?"
+atspi press "Ja"
+for _ in $(seq 100); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.05; done
+wait "$PROGRAM_PID"
+check "on Wayland yes to \"Luk Gitterspor?\" ends the program cleanly" test $? -eq 0
+check "on Wayland Qt's Wayland plugin has no warning" bash -c "! grep -i wayland '$WORK/program.log'"
+sed 's/^/    program: /' "$WORK/program.log"
+
+# Where both are there, the game takes X11 (XWayland): only there it can
+# centre its windows.
+env -u QT_QPA_PLATFORM WAYLAND_DISPLAY=gitterspor XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE "$PROGRAM" >"$WORK/program.log" 2>&1 &
+PROGRAM_PID=$!
+PIDS+=($PROGRAM_PID)
+check "with both X11 and Wayland the game is an X11 client" wait_window '^Gitterspor$' shown 10
+finish
