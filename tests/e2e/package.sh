@@ -2,35 +2,72 @@
 # SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 # SPDX-License-Identifier: MIT
 #
-# Builds the Debian package, validates its desktop entry and metadata, runs
-# lintian on it, installs it, reads its man page, starts the installed
-# program from its desktop entry under Xvfb, and removes it again.
-# Usage: package.sh BUILD-DIR SOURCE-DIR
+# Builds the Debian package with dpkg-buildpackage (the unit tests run in the
+# build), checks the build log with blhc and the source and binary packages
+# with lintian, runs the package's autopkgtest, checks what it installed,
+# starts the program from its desktop entry under Xvfb and removes it again.
+# A second build, in another folder and without the tests, must give the
+# same bytes.
+# Usage: package.sh SOURCE-DIR
 source "$(dirname "$0")/lib.sh"
-BUILD=$1
-SOURCE=$2
+SOURCE=$1
 APP=org.gitterspor.Gitterspor
 
 check "the desktop entry validates" desktop-file-validate "$SOURCE/resources/desktop/$APP.desktop"
 check "the metainfo validates" appstreamcli validate --no-net --explain "$SOURCE/resources/desktop/$APP.metainfo.xml"
 
-(cd "$BUILD" && cpack -G DEB -B "$WORK/package" >"$WORK/cpack.log" 2>&1) || { fail "cpack builds the package"; cat "$WORK/cpack.log"; finish; }
-DEB=$(ls "$WORK"/package/gitterspor_*.deb 2>/dev/null | head -n 1)
-check "a .deb was built" test -f "$DEB"
+# dpkg-buildpackage writes beside the source folder, so it builds a copy of
+# the tracked files, never the checkout itself.
+build() { # folder, extra options...
+    local dir=$1; shift
+    mkdir -p "$dir/gitterspor"
+    git -C "$SOURCE" ls-files -z | tar -C "$SOURCE" --null --ignore-failed-read -T - -cf - | tar -C "$dir/gitterspor" -xmf -
+    (cd "$dir/gitterspor" && dpkg-buildpackage -us -uc -Jauto "$@") >"$dir/build.log" 2>&1 && return 0
+    tail -n 60 "$dir/build.log"
+    return 1
+}
+
+FIRST=$WORK/first
+build "$FIRST" || { fail "dpkg-buildpackage builds the package"; finish; }
+pass "dpkg-buildpackage builds the package"
+CHANGES=$(ls "$FIRST"/gitterspor_*.changes)
+DEB=$(ls "$FIRST"/gitterspor_*.deb)
+check "the unit tests ran in the build" grep -q '^100% tests passed' "$FIRST/build.log"
+check "the debug symbols have a package of their own" test -f "$(ls "$FIRST"/gitterspor-dbgsym_*.deb)"
+check "the package's version is the program's" test "$(dpkg-deb -f "$DEB" Version)" = \
+    "$(sed -n 's/^project(Gitterspor VERSION \([0-9.]*\).*/\1/p' "$SOURCE/CMakeLists.txt")"
 check "the package depends on Qt" bash -c "dpkg-deb -f '$DEB' Depends | grep -q libqt6widgets6"
+for package in fonts-liberation2 libqt6svg6 qt6-translations-l10n; do
+    check "the package depends on $package" bash -c "dpkg-deb -f '$DEB' Depends | grep -qw $package"
+done
+
+blhc_clean() {
+    blhc --all "$FIRST/build.log" | sed 's/^/    blhc: /'
+    [ "${PIPESTATUS[0]}" -eq 0 ]
+}
+check "blhc finds nothing in the build log" blhc_clean
 
 # Info and pedantic tags may stay; errors and warnings may not.
 lintian_clean() {
-    lintian --display-info --pedantic --fail-on error,warning "$DEB" >"$WORK/lintian.log" 2>/dev/null
+    lintian --display-info --pedantic --fail-on error,warning "$CHANGES" >"$WORK/lintian.log" 2>/dev/null
     local status=$?
     sed 's/^/    lintian: /' "$WORK/lintian.log"
-    [ $status -eq 0 ] && ! grep -q '^[EW]: ' "$WORK/lintian.log"
+    [ $status -eq 0 ] && ! grep -q -e '^[EW]: ' -e hardening-no-bindnow "$WORK/lintian.log"
 }
-check "lintian finds no errors or warnings" lintian_clean
+check "lintian finds no errors or warnings in the source and binary packages" lintian_clean
 
-# remove it again whatever happens below
+# The null runner tests on this machine and leaves the package installed.
 trap 'dpkg -r gitterspor >/dev/null 2>&1; cleanup' EXIT
-dpkg -i "$DEB" >"$WORK/dpkg.log" 2>&1 || { fail "the package installs"; cat "$WORK/dpkg.log"; finish; }
+autopkgtest_passes() {
+    autopkgtest "$CHANGES" -- null >"$WORK/autopkgtest.log" 2>&1
+    local status=$?
+    sed -n '/@@@@ summary/,/resetting testbed/p' "$WORK/autopkgtest.log" | sed '1d; $d; s/^/    autopkgtest: /'
+    [ $status -eq 0 ] || tail -n 40 "$WORK/autopkgtest.log"
+    [ $status -eq 0 ]
+}
+check "the autopkgtest passes" autopkgtest_passes
+check "the package is installed" test "$(dpkg-query -W -f='${Status} ${Version}' gitterspor 2>/dev/null)" = \
+    "install ok installed $(dpkg-deb -f "$DEB" Version)"
 check "the program is installed in /usr/games" test -x /usr/games/gitterspor
 check "the installed program is stripped" bash -c "file -L /usr/games/gitterspor | grep -q ', stripped'"
 check "the copyright file is machine-readable" \
@@ -72,4 +109,16 @@ kill "$PROGRAM_PID" 2>/dev/null; wait "$PROGRAM_PID" 2>/dev/null
 dpkg -r gitterspor >"$WORK/dpkg.log" 2>&1
 check "the package is removed" test ! -e /usr/games/gitterspor
 check "the man page is removed" test ! -e /usr/share/man/man6/gitterspor.6.gz
+
+# Another folder and a later time; the copied files carry the time of the copy.
+SECOND=$WORK/second/elsewhere
+if DEB_BUILD_OPTIONS=nocheck build "$SECOND" -b; then
+    pass "a second build without the tests"
+    for deb in "$FIRST"/*.deb; do
+        sha256sum "$deb" "$SECOND/${deb##*/}" | sed "s|$WORK/||; s/^/    /"
+        check "the second build's ${deb##*/} is the same" cmp -s "$deb" "$SECOND/${deb##*/}"
+    done
+else
+    fail "a second build without the tests"
+fi
 finish
