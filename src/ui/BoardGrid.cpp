@@ -4,6 +4,7 @@
 #include "Announcer.h"
 #include "BoardPainter.h"
 #include "GuessText.h"
+#include "TouchHold.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -24,6 +25,41 @@ BoardGrid::BoardGrid(const TaskState &state, std::function<TDistanceMeasure()> m
     // reached with Tab, never by a click: mouse players see no focus frame
     setFocusPolicy(Qt::TabFocus);
     m_announcer = new Announcer(this);
+
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    m_touch = new TouchHold(this);
+    connect(m_touch, &TouchHold::tapped, this, [this](QPoint pixel) { emit released(Qt::LeftButton, pixel); });
+    connect(m_touch, &TouchHold::held, this, [this](QPoint pixel) {
+        emit released(Qt::RightButton, pixel);
+        emit touchHeldAt(pixel);
+    });
+    connect(m_touch, &TouchHold::holdEnded, this, &BoardGrid::touchLifted);
+    connect(m_touch, &TouchHold::cueChanged, this, [this] {
+        // the ring reaches into the neighbouring cells
+        if (const auto cell = cellAtPixel(m_touch->point().x(), m_touch->point().y()))
+            update(cellRect(cell->Column - 1, cell->Row - 1).united(cellRect(cell->Column + 1, cell->Row + 1)));
+    });
+}
+
+bool BoardGrid::touchHeld() const
+{
+    return m_touch->isHeld();
+}
+
+bool BoardGrid::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        if (m_touch->touchEvent(static_cast<QTouchEvent *>(event)))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
 }
 
 std::optional<QPoint> BoardGrid::pointAt(QPoint pixel)
@@ -53,16 +89,23 @@ void BoardGrid::paintEvent(QPaintEvent *event)
     const qreal ratio = devicePixelRatioF();
     painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     auto device = [ratio](int logical) { return int(std::lround(logical * ratio)); };
+    auto devicePixels = [&](int column, int row) {
+        const QRect cell = cellRect(column, row);
+        return QRect(QPoint(device(cell.left()), device(cell.top())),
+                     QPoint(device(cell.right() + 1) - 1, device(cell.bottom() + 1) - 1));
+    };
     const QRect dirty = event->rect();
     for (int column = 0; column < LatticeSize; ++column) {
         for (int row = 0; row < LatticeSize; ++row) {
-            const QRect cell = cellRect(column, row);
-            if (!cell.intersects(dirty))
+            if (!cellRect(column, row).intersects(dirty))
                 continue;
-            const QRect pixels(QPoint(device(cell.left()), device(cell.top())),
-                               QPoint(device(cell.right() + 1) - 1, device(cell.bottom() + 1) - 1));
-            BoardPainter::drawCell(painter, m_state, column, row, pixels, ratio, BoardPainter::Medium::Screen);
+            BoardPainter::drawCell(painter, m_state, column, row, devicePixels(column, row), ratio,
+                                   BoardPainter::Medium::Screen);
         }
+    }
+    if (m_touch->isDown()) {
+        if (const auto cell = cellAtPixel(m_touch->point().x(), m_touch->point().y()))
+            BoardPainter::drawHoldCue(painter, devicePixels(cell->Column, cell->Row), m_touch->progress(), ratio);
     }
     painter.resetTransform(); // the focus frame is in logical pixels
     if (hasFocus()) {

@@ -7,12 +7,14 @@
 #include <QWidget>
 
 class Announcer;
+class TouchHold;
 
 #include <functional>
 #include <optional>
 
 // The board grid: 11 x 11 cells, every cell painted from the task state at
-// paint time. Mouse releases and moves go to whoever listens.
+// paint time. Mouse releases and moves go to whoever listens; on a touch
+// screen a tap is the left button and a hold the right one.
 class BoardGrid : public QWidget
 {
     Q_OBJECT
@@ -31,12 +33,18 @@ public:
     QPoint currentPoint() const { return m_current; }
     int currentIndex() const; // among the points row by row from the top left
     Announcer *announcer() const { return m_announcer; }
+    bool touchHeld() const;
 
 signals:
     void released(Qt::MouseButton button, QPoint pixel);
     void moved(QPoint pixel);
+    // A finger held still on the board (after the right-button release it
+    // makes), then lifted or moved away: what a touch screen has for hovering.
+    void touchHeldAt(QPoint pixel);
+    void touchLifted();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -54,4 +62,5 @@ private:
     std::function<TDistanceMeasure()> m_measure;
     QPoint m_current{0, 0};
     Announcer *m_announcer = nullptr;
+    TouchHold *m_touch = nullptr;
 };

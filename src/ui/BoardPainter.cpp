@@ -126,4 +126,23 @@ void drawCell(QPainter &painter, const TaskState &state, int column, int row, co
     painter.fillRect(centred(cx, cy, colour == Silver ? DotHalf : MarkHalf, scale), colour);
 }
 
+void drawHoldCue(QPainter &painter, const QRect &cell, qreal progress, qreal scale)
+{
+    // centred on the crossing of the lattice lines, as the figures are
+    const QPointF centre(cell.left() + cell.width() / 2, cell.top() + cell.height() / 2);
+    const qreal radius = CueRadius * scale;
+    const QRectF box(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Silver, CueWidth * scale));
+    painter.drawEllipse(box);
+    const int span = int(std::lround(std::clamp<qreal>(progress, 0, 1) * 360 * 16));
+    if (span > 0) {
+        painter.setPen(QPen(Purple, CueWidth * scale, Qt::SolidLine, Qt::FlatCap));
+        painter.drawArc(box, 90 * 16, -span);
+    }
+    painter.restore();
+}
+
 } // namespace BoardPainter

@@ -207,6 +207,8 @@ void TfmBraet::createBoard()
     hint.setColor(QPalette::WindowText, Qt::black);
     paHint->setPalette(hint);
     paHint->hide();
+    connect(sgNet, &BoardGrid::touchHeldAt, this, &TfmBraet::showHintAt);
+    connect(sgNet, &BoardGrid::touchLifted, paHint, &QWidget::hide);
 
     paLog = new GuessLogPad(this);
     paLog->setObjectName(QStringLiteral("paLog"));
@@ -510,7 +512,8 @@ const QList<GuessLogPad::LogText> &TfmBraet::logTexts() const
 
 void TfmBraet::tiHintTimer()
 {
-    if (now() - LastBoardMove > HintIdleMs)
+    // a finger held on the board has the hint; the mouse gets it back after
+    if (!sgNet->touchHeld() && now() - LastBoardMove > HintIdleMs)
         ShowGuessHint();
 }
 
@@ -533,17 +536,24 @@ void TfmBraet::FormMouseMove()
 
 void TfmBraet::ShowGuessHint()
 {
-    const auto point = BoardGrid::pointAt(QPoint(BoardMouseX, BoardMouseY));
-    if (!point)
+    if (!showHintAt(QPoint(BoardMouseX, BoardMouseY)))
         return;
-    const int n = state().guessAt(point->x(), point->y());
-    if (n == 0)
-        return;
-    paHint->setText(GuessText::hintText(n, point->x(), point->y(), state().Guesses[n].Distance));
-    paHint->move(BoardGrid::cellRect(point->x(), LatticeMax - point->y()).topLeft() + HintOffset);
     HintMouseX = BoardMouseX;
     HintMouseY = BoardMouseY;
+}
+
+bool TfmBraet::showHintAt(QPoint pixel)
+{
+    const auto point = BoardGrid::pointAt(pixel);
+    if (!point)
+        return false;
+    const int n = state().guessAt(point->x(), point->y());
+    if (n == 0)
+        return false;
+    paHint->setText(GuessText::hintText(n, point->x(), point->y(), state().Guesses[n].Distance));
+    paHint->move(BoardGrid::cellRect(point->x(), LatticeMax - point->y()).topLeft() + HintOffset);
     paHint->show();
+    return true;
 }
 
 // ---- Statistics and printing ----

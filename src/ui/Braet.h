@@ -130,6 +130,8 @@ private:
     bool showSettings() override;
 
     void FormCreate();
+    // The hint of the guess on the point under a pixel of the board, if any.
+    bool showHintAt(QPoint pixel);
     void createToolBar();
     void createBoard();
     void enableArrowTimer();

@@ -10,12 +10,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPointingDevice>
 
 // The board window as a window: its layout, the arrow prompt, the board's
 // pixels and a whole game played through its real buttons.
 class TestBraet : public QObject
 {
     Q_OBJECT
+
+    std::unique_ptr<QPointingDevice> m_touchScreen{QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen)};
 
     static QImage board(BoardFixture &f)
     {
@@ -272,6 +275,67 @@ private slots:
             QCOMPARE(at(image, x, y, half, half), BoardPainter::White);
             QCOMPARE(at(image, x, y, -half - 1, -half - 1), BoardPainter::White);
         }
+    }
+
+    // On a touch screen the buttons take taps; on the board a tap is the left
+    // button, a still hold of 500 ms the right one with a filling ring as its
+    // cue, and on a guess it shows the hint until the finger lifts; a finger
+    // moved more than 8 px does nothing.
+    void touch_data()
+    {
+        QTest::addColumn<QPoint>("point"); // lattice point touched; none when (-1, -1)
+        QTest::addColumn<int>("holdMs");
+        QTest::addColumn<QPoint>("moveBy");
+        QTest::addColumn<bool>("blue");
+        QTest::addColumn<bool>("yellow");
+        QTest::addColumn<bool>("cue"); // the ring closed while held
+        QTest::addColumn<QString>("hint"); // shown while held
+        QTest::newRow("buttons") << QPoint(-1, -1) << 0 << QPoint() << false << false << false << "";
+        QTest::newRow("tap") << QPoint(6, 2) << 0 << QPoint() << true << false << false << "";
+        QTest::newRow("hold") << QPoint(6, 2) << 600 << QPoint() << false << true << true << "";
+        QTest::newRow("hold, moved within the slop") << QPoint(6, 2) << 600 << QPoint(5, -5) << false << true << true
+                                                    << "";
+        QTest::newRow("moved beyond the slop") << QPoint(6, 2) << 600 << QPoint(9, 0) << false << false << false << "";
+        QTest::newRow("hold on a guess") << QPoint(3, 5) << 600 << QPoint() << false << false << true
+                                         << "1. gæt: (3, 5), afstand 4";
+    }
+    void touch()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(int, holdMs);
+        QFETCH(QPoint, moveBy);
+        QFETCH(bool, blue);
+        QFETCH(bool, yellow);
+        QFETCH(bool, cue);
+        QFETCH(QString, hint);
+        BoardFixture f;
+        QPointingDevice *screen = m_touchScreen.get();
+        f.places->push(7, 5);
+        for (QPushButton *button : {f.braet.bbBegynd, f.braet.btX[3], f.braet.btY[5]}) {
+            QTest::touchEvent(button, screen).press(0, button->rect().center(), button);
+            QTest::touchEvent(button, screen).release(0, button->rect().center(), button);
+        }
+        QCOMPARE(f.s().GuessNo, 2);
+        QCOMPARE(QPoint(f.s().Guesses[1].X, f.s().Guesses[1].Y), QPoint(3, 5));
+        if (point.x() < 0)
+            return;
+
+        BoardGrid *grid = f.braet.sgNet;
+        const QPoint p = BoardFixture::latticePoint(point.x(), point.y());
+        QTest::touchEvent(grid, screen).press(0, p, grid);
+        if (!moveBy.isNull())
+            QTest::touchEvent(grid, screen).move(0, p + moveBy, grid);
+        if (holdMs > 0) {
+            QTest::qWait(holdMs);
+            // the ring's bottom closes at half-time
+            QCOMPARE(board(f).pixelColor(p + QPoint(0, 23)) == BoardPainter::Purple, cue);
+            QCOMPARE(f.braet.paHint->isVisible() ? f.braet.paHint->text() : QString(), hint);
+        }
+        QTest::touchEvent(grid, screen).release(0, p + moveBy, grid);
+        QCOMPARE(f.s().marksAt(point.x(), point.y()).BlueMark, blue);
+        QCOMPARE(f.s().marksAt(point.x(), point.y()).YellowMark, yellow);
+        QVERIFY(!f.braet.paHint->isVisible());
+        QCOMPARE(board(f).pixelColor(p + QPoint(0, 23)), BoardPainter::Black);
     }
 
     void solutionAfterSixMisses()
