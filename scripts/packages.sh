@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 # SPDX-License-Identifier: MIT
 # The Debian packages the build, the game and the tests need.
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev fonts-liberation2
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libcups2-dev fonts-liberation2
                 qt6-translations-l10n qt6-wayland)
 TEST_PACKAGES=(xvfb xauth x11-utils icewm xdotool imagemagick cups cups-bsd cups-client printer-driver-cups-pdf
                poppler-utils tesseract-ocr tesseract-ocr-dan weston orca python3-pyatspi dbus-x11 at-spi2-core

@@ -66,7 +66,9 @@ void centre(QWidget *window, const QMargins &frame)
 }
 
 // Centres the window once more when its real frame turns out to differ from
-// the guess it was centred by, then goes.
+// the guess it was centred by, then goes. It acts during the first showing
+// only, until the window is first activated, so that it never moves a window
+// the user has moved.
 class FrameWatcher : public QObject
 {
 public:
@@ -81,17 +83,34 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && ownFrameKnown(m_window)) {
-            m_window->removeEventFilter(this);
-            const QMargins frame = frameOf(m_window);
-            if (frame != m_assumed && m_window->windowState() == Qt::WindowNoState)
-                centre(m_window, frame);
-            deleteLater();
+        switch (event->type()) {
+        case QEvent::Show: // some platforms know the frame from the start
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (ownFrameKnown(m_window))
+                recentreAndGo();
+            break;
+        case QEvent::WindowActivate: // no frame by now: none will come in time
+            recentreAndGo();
+            break;
+        default:
+            break;
         }
         return false;
     }
 
 private:
+    void recentreAndGo()
+    {
+        m_window->removeEventFilter(this);
+        if (ownFrameKnown(m_window)) {
+            const QMargins frame = frameOf(m_window);
+            if (frame != m_assumed && m_window->windowState() == Qt::WindowNoState)
+                centre(m_window, frame);
+        }
+        deleteLater();
+    }
+
     QWidget *m_window;
     QMargins m_assumed;
 };

@@ -4,10 +4,13 @@
 #include "MessageDlg.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <cups/cups.h>
 
 namespace {
 
@@ -73,6 +76,20 @@ bool PrinterService::begin(QPainter &painter, const QString &title)
         return true;
     showError(tr("Printeren kunne ikke begynde udskriften."));
     return false;
+}
+
+bool PrinterService::end(QPainter &painter)
+{
+    const QPrinter &p = printer();
+    bool delivered = painter.end() && p.printerState() != QPrinter::Error;
+    if (p.outputFormat() == QPrinter::NativeFormat)
+        // Qt hands the job to CUPS at the end and does not look at its answer
+        delivered = delivered && cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    else
+        delivered = delivered && QFileInfo(p.outputFileName()).size() > 0;
+    if (!delivered)
+        showError(tr("Printeren tog ikke imod udskriften. Se efter, at printeren er klar, og prøv igen."));
+    return delivered;
 }
 
 void PrinterService::useFileForTesting(const QString &pdfPath)

@@ -24,6 +24,10 @@ public:
     // Begins a document; reports the error itself and returns false when the
     // printer cannot start one.
     static bool begin(QPainter &painter, const QString &title);
+    // Ends the document; reports the error itself and returns false when the
+    // printer did not take it whole. Qt reports success for a job that the
+    // print queue refused, or for a file it could not write.
+    static bool end(QPainter &painter);
 
     // Tests print to a file instead of a queue.
     static void useFileForTesting(const QString &pdfPath);

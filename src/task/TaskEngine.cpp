@@ -4,6 +4,7 @@
 #include "TaskView.h"
 
 #include <QCoreApplication>
+#include <QScopedValueRollback>
 
 #include <cmath>
 #include <cstdlib>
@@ -95,7 +96,12 @@ void TaskEngine::AbandonTask()
 
 void TaskEngine::ShowSettings()
 {
-    if (m_view.showSettings()) {
+    bool confirmed = false;
+    {
+        const QScopedValueRollback waiting(m_waiting, true);
+        confirmed = m_view.showSettings();
+    }
+    if (confirmed) {
         ClearBoard();
         m_view.DrawGuessLog();
     }
@@ -130,11 +136,18 @@ void TaskEngine::RegisterGuess()
 
 void TaskEngine::askThen(const char *question, void (TaskEngine::*start)())
 {
+    if (m_waiting)
+        return;
     if (m_state.Mode == tmIdle) {
         (this->*start)();
         return;
     }
-    if (!m_view.AskYesNo(QCoreApplication::translate("TaskEngine", question)))
+    bool yes = false;
+    {
+        const QScopedValueRollback waiting(m_waiting, true);
+        yes = m_view.AskYesNo(QCoreApplication::translate("TaskEngine", question));
+    }
+    if (!yes)
         return;
     AbandonTask();
     (this->*start)();
@@ -157,6 +170,8 @@ void TaskEngine::bbIndstilClick()
 
 void TaskEngine::btX0Click(int value)
 {
+    if (m_waiting)
+        return;
     if (m_state.ArrowCaption == ArrowExpectY || value < 0 || value > LatticeMax)
         return;
     m_state.ChosenX = value;
@@ -168,6 +183,8 @@ void TaskEngine::btX0Click(int value)
 
 void TaskEngine::btY0Click(int value)
 {
+    if (m_waiting)
+        return;
     if (m_state.ArrowCaption == ArrowExpectX || value < 0 || value > LatticeMax)
         return;
     m_state.ChosenY = value;
@@ -203,6 +220,8 @@ void TaskEngine::btY0Click(int value)
 
 void TaskEngine::btLoesClick()
 {
+    if (m_waiting)
+        return;
     if (!m_state.SolveButtonShown)
         return;
     setSolveButtonVisible(false);
@@ -212,6 +231,8 @@ void TaskEngine::btLoesClick()
 
 void TaskEngine::sgNetMouseUp(MouseButton button, int x, int y)
 {
+    if (m_waiting)
+        return;
     if (!m_state.isSearch())
         return;
     if (const auto at = cellAtPixel(x, y)) {

@@ -15,7 +15,7 @@
 #include "Indstil.h"
 #include "MessageDlg.h"
 #include "Navn.h"
-#include "PrinterService.h"
+#include "PrintJob.h"
 #include "Splash.h"
 #include "TaskPage.h"
 #include "Visstat.h"
@@ -573,16 +573,11 @@ void TfmBraet::paintTaskPage(QPainter &painter, int resolution, const QString &t
 
 void TfmBraet::PrintTask()
 {
-    // the printer is looked at before the name is asked for
-    if (!PrinterService::checkAvailable())
-        return;
-    const int resolution = PrinterService::printer().resolution();
-    if (!AskPlayerName())
-        return;
-    const QString title = PlayerName().isEmpty() ? tr("Gitterspor") : tr("Gitterspor (%1)").arg(PlayerName());
-    QPainter painter;
-    if (!PrinterService::begin(painter, title))
-        return;
-    paintTaskPage(painter, resolution, title);
-    painter.end();
+    QString title;
+    PrintJob::run(AskPlayerName, [&] {
+        title = PlayerName().isEmpty() ? tr("Gitterspor") : tr("Gitterspor (%1)").arg(PlayerName());
+        return title;
+    }, [&](QPainter &painter, QPrinter &printer) {
+        paintTaskPage(painter, printer.resolution(), title);
+    });
 }

@@ -6,7 +6,7 @@
 #include "GlyphButton.h"
 #include "MessageDlg.h"
 #include "Navn.h"
-#include "PrinterService.h"
+#include "PrintJob.h"
 
 #include <QFrame>
 #include <QPainter>
@@ -120,16 +120,9 @@ QString TfmStatistik::printTitle() const
 
 void TfmStatistik::BitBtn1Click()
 {
-    if (!PrinterService::checkAvailable())
-        return;
-    if (!AskPlayerName())
-        return;
-    QPrinter &printer = PrinterService::printer();
-    QPainter painter;
-    if (!PrinterService::begin(painter, printTitle()))
-        return;
-    printReport(painter, printer.paperRect(QPrinter::DevicePixel).toRect().width(), printer.resolution());
-    painter.end();
+    PrintJob::run(AskPlayerName, [this] { return printTitle(); }, [this](QPainter &painter, QPrinter &printer) {
+        printReport(painter, printer.paperRect(QPrinter::DevicePixel).toRect().width(), printer.resolution());
+    });
 }
 
 QList<TaskPage::PrintedText> TfmStatistik::printReport(QPainter &painter, int pageWidth, int resolution)

@@ -10,8 +10,8 @@
 
 // Runs action on the next modal window to open (the first one that is not
 // skip), from inside its modal loop. Call it before the call that opens the
-// window.
-inline void whenModal(std::function<void(QWidget *)> action, QWidget *skip = nullptr)
+// window. Deleting the returned timer calls it off.
+inline QTimer *whenModal(std::function<void(QWidget *)> action, QWidget *skip = nullptr)
 {
     auto *timer = new QTimer;
     timer->setInterval(5);
@@ -24,4 +24,5 @@ inline void whenModal(std::function<void(QWidget *)> action, QWidget *skip = nul
         action(modal);
     });
     timer->start();
+    return timer;
 }

@@ -225,6 +225,34 @@ private slots:
         QCOMPARE(board->focusChild(), board->child(9 * 11 + 1));
     }
 
+    void pressWhileAsked()
+    {
+        // A screen reader can press "Start opgave" while "Ny opgave?" is open:
+        // no second question, and the dropped task counts once.
+        BoardFixture f;
+        f.startTask(5, 5);
+        QAccessibleInterface *start = QAccessible::queryAccessibleInterface(f.braet.bbBegynd);
+        int questions = 0;
+        QPointer<QTimer> second;
+        std::function<void(QWidget *)> answer = [&](QWidget *w) {
+            if (++questions == 1) {
+                second = whenModal(answer, w); // a second question, should one come
+                start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                QTest::qWait(400); // the press is animated: 100 ms
+            }
+            w->findChild<QPushButton *>(QStringLiteral("YES"))->click();
+        };
+        f.places->push(2, 2);
+        whenModal(answer);
+        start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(f.s().Unsolved, 1);
+        QTest::qWait(400);
+        delete second;
+        QCOMPARE(questions, 1);
+        QCOMPARE(f.s().Unsolved, 1);
+        QCOMPARE(f.s().Mode, tmComputerTask);
+    }
+
     void logAsText()
     {
         BoardFixture f;

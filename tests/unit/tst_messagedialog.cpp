@@ -191,6 +191,23 @@ private slots:
         QVERIFY(seen.isNull());
     }
 
+    void centredByItsFrameOnceOnly()
+    {
+        // Centred by its outer frame when shown; where the user then moves it, it stays.
+        QPoint offCentre(-1, -1);
+        QPoint moved;
+        whenModal([&](QWidget *w) {
+            offCentre = w->frameGeometry().center() - w->screen()->geometry().center();
+            w->move(10, 20);
+            QTest::qWait(50);
+            moved = w->pos();
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        AskYesNo(QStringLiteral("Luk Gitterspor?"));
+        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
+        QCOMPARE(moved, QPoint(10, 20));
+    }
+
     void overAWindowThatMayCloseMeanwhile()
     {
         // The dialog stands over the active window as its transient window,
