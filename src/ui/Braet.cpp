@@ -105,6 +105,11 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
 
 TfmBraet::~TfmBraet()
 {
+    // The key handler watches the buttons, and the grid reads the task
+    // state: both go before ~QWidget deletes the buttons and after the state
+    // is gone.
+    delete m_keys;
+    delete Panel2;
     delete m_splash;
 }
 
@@ -287,10 +292,22 @@ void TfmBraet::FormResize()
         bbStatistik->move(bbHelp->x() - 16 - bbStatistik->width(), bbStatistik->y());
         bbIndstil->move(bbStatistik->x() - 4 - bbIndstil->width(), bbIndstil->y());
         bbPrint->move(bbIndstil->x() - 4 - bbPrint->width(), bbPrint->y());
+        m_sizeAsked = QSize();
         return;
     }
     const QSize frame = outer - size();
-    resize(std::max(outer.width(), RestoredWidth) - frame.width(), std::max(outer.height(), RestoredHeight) - frame.height());
+    // the window manager is told too, so that it stops a drag there
+    const QSize least = QSize(RestoredWidth, RestoredHeight) - frame;
+    if (minimumSize() != least)
+        setMinimumSize(least);
+    // A window manager that refuses the size (a tiling one) is not asked for
+    // it again, or its answer and this request would go on for ever.
+    const QSize wanted(std::max(outer.width(), RestoredWidth) - frame.width(),
+                       std::max(outer.height(), RestoredHeight) - frame.height());
+    if (wanted == m_sizeAsked)
+        return;
+    m_sizeAsked = wanted;
+    resize(wanted);
 }
 
 void TfmBraet::closeEvent(QCloseEvent *event)

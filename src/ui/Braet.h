@@ -146,4 +146,5 @@ private:
     QPixmap m_titlePicture;
     std::function<qint64()> m_clock;
     bool m_shownOnce = false;
+    QSize m_sizeAsked; // the last size FormResize asked for, until one fits
 };

@@ -31,6 +31,6 @@ protected:
 private:
     bool holdFocus() const;
 
-    const Buttons &m_x;
-    const Buttons &m_y;
+    const Buttons m_x;
+    const Buttons m_y;
 };
