@@ -4,7 +4,8 @@
 #
 # Prints the task and the statistics from the real program through a private
 # CUPS queue that writes PDF files, and checks what comes out; then checks
-# that without any queue printing shows the error and nothing else.
+# that a queue that refuses the job, or no queue at all, shows the error and
+# nothing else.
 # Qt's own dialog and menu on the way are checked to read in Danish.
 # Usage: print.sh PROGRAM [OUTPUT-DIR]
 if [ -z "${GITTERSPOR_IN_DBUS:-}" ]; then
@@ -163,6 +164,18 @@ fi
 xdotool key Escape
 sleep 0.3
 check "the statistics window closes" wait_window '^Spil statistik$' gone 3
+
+# a queue that refuses jobs, as a paused school printer does: the error is shown
+cupsreject PDF
+click $((width - 216 + 18)) 20
+check "the name is asked for at a refusing queue" wait_window '^Skriv dit navn$' shown 5
+xdotool key Return
+check "a refused job shows an error" wait_window '^Fejl$' shown 5
+check "the error says so in Danish" names_with "Printeren tog ikke imod udskriften. Se efter, at printeren er klar, og prøv igen."
+xdotool key Escape
+check "the error closes and the program goes on" wait_window '^Fejl$' gone 3
+check "the refused job wrote no PDF" test -z "$(find "$PDFDIR" -name '*.pdf' -newer "$STAMP")"
+cupsaccept PDF
 kill "$PROGRAM_PID" 2>/dev/null; wait "$PROGRAM_PID" 2>/dev/null
 
 # ---- no queue at all ----

@@ -462,6 +462,19 @@ private slots:
         whenModal([](QWidget *w) { QTest::keyClick(w, Qt::Key_Escape); });
         f.click(f.braet.bbPrint);
         QVERIFY(!QFile::exists(pdf));
+
+        // a document that cannot be written ends with the error, not in silence
+        PrinterService::useFileForTesting(QStringLiteral("/dev/full"));
+        QString error;
+        whenModal([&](QWidget *name) {
+            whenModal([&](QWidget *w) {
+                error = w->windowTitle() + QLatin1Char(':') + qobject_cast<MessageDialog *>(w)->messageLabel()->text();
+                QTest::keyClick(w, Qt::Key_Escape);
+            }, name);
+            qobject_cast<TfmBrugerNavn *>(name)->OKBtn->click();
+        });
+        f.click(f.braet.bbPrint);
+        QCOMPARE(error, QStringLiteral("Fejl:Printeren tog ikke imod udskriften. Se efter, at printeren er klar, og prøv igen."));
         PrinterService::reset();
     }
 };
