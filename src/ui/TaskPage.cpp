@@ -57,7 +57,7 @@ QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &sta
         const int dx = (b - digitWidth) / 2;
         const int dy = (b - digitHeight) / 2;
         write((i + 2) * b + dx, (rows + 3) * b + dy, QString::number(i));
-        write(b + dx, (i + 3) * b + dy, QString::number(LatticeMax - i));
+        write(b + dx, (i + 3) * b + dy, QString::number(flipRow(i)));
     }
 
     for (int column = 0; column < LatticeSize; ++column) {
