@@ -112,7 +112,7 @@ void drawCell(QPainter &painter, const TaskState &state, int column, int row, co
         drawEllipse(painter, discBox, Black, state.isHiddenPlace(x, y) ? Lime : Red);
         return;
     }
-    if (medium == Medium::Screen && state.GuessNo > MaxGuesses && state.isHiddenPlace(x, y)) {
+    if (medium == Medium::Screen && state.showsSolutionAt(x, y)) {
         drawEllipse(painter, discBox, Black, Green);
         return;
     }
