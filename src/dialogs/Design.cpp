@@ -29,6 +29,13 @@ QFont font(const QString &family, int pixelSize, bool bold)
     return font;
 }
 
+QFont typewriterFont(int pixelSize)
+{
+    QFont typewriter = font(QStringLiteral("Courier New"), pixelSize);
+    typewriter.setStyleHint(QFont::TypeWriter);
+    return typewriter;
+}
+
 namespace {
 
 // The window manager's frame as last seen around a decorated window. Before

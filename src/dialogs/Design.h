@@ -14,6 +14,9 @@ constexpr Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Q
     | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 QFont font(const QString &family, int pixelSize, bool bold = false);
+// "Courier New", or failing that any fixed-pitch font: the statistics and
+// the printouts line their columns up by it.
+QFont typewriterFont(int pixelSize);
 // Centres a top-level window on the screen by its outer size, frame and
 // title bar included.
 void centreOnScreen(QWidget *window);

@@ -4,7 +4,6 @@
 #include "Artwork.h"
 #include "Design.h"
 #include "GlyphButton.h"
-#include "HelpViewer.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -12,6 +11,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QStyle>
+
+#include <utility>
 
 namespace {
 
@@ -57,6 +58,8 @@ QString programPath()
 {
     return QCoreApplication::applicationFilePath();
 }
+
+std::function<void(int)> g_openHelp;
 
 QFont dialogFont(bool bold)
 {
@@ -155,8 +158,8 @@ std::unique_ptr<MessageDialog> CreateMessageDialogDk(const QString &text, TDialo
         MessageDialog *d = dialog.get();
         if (n == dbHelp) {
             QObject::connect(button, &QPushButton::clicked, d, [d] {
-                if (d->helpContext() != 0)
-                    HelpViewer::showContext(d->helpContext());
+                if (d->helpContext() != 0 && g_openHelp)
+                    g_openHelp(d->helpContext());
             });
         } else {
             QObject::connect(button, &QPushButton::clicked, d, [d, result] { d->done(result); });
@@ -221,6 +224,11 @@ int MessageDlgDk(const QString &text, TDialogKind kind, TDialogButtons buttons, 
     if (before)
         before->activateWindow();
     return result;
+}
+
+void setHelpOpener(std::function<void(int context)> open)
+{
+    g_openHelp = std::move(open);
 }
 
 bool AskYesNo(const QString &text)

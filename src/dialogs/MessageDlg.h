@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -92,5 +93,8 @@ private:
 std::unique_ptr<MessageDialog> CreateMessageDialogDk(const QString &text, TDialogKind kind, TDialogButtons buttons);
 int MessageDlgDk(const QString &text, TDialogKind kind, TDialogButtons buttons, int helpContext);
 bool AskYesNo(const QString &text);
+// What the Help button opens at a help context other than 0. The program
+// sets it at start-up; until then the button does nothing.
+void setHelpOpener(std::function<void(int context)> open);
 // The program's standard report of an error from the platform.
 void showError(const QString &text);

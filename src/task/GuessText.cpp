@@ -147,7 +147,7 @@ QString pointDescription(const TaskState &state, int x, int y, TDistanceMeasure 
     }
     if (marks.Placed)
         return tr("%1: det skjulte punkt").arg(point);
-    if (state.GuessNo > MaxGuesses && state.isHiddenPlace(x, y))
+    if (state.showsSolutionAt(x, y))
         return tr("%1: løsningen").arg(point);
     if (marks.BlueMark && marks.YellowMark)
         return tr("%1: blå og gult mærke").arg(point);

@@ -10,6 +10,13 @@ constexpr int LatticeSize = 11;     // points 0 ... 10 on each axis
 constexpr int LatticeMax = LatticeSize - 1;
 constexpr int BoardCellSize = 30;  // pixels of one lattice point's cell on the screen board
 
+// Lattice y counts up from the bottom, the board's rows down from the top:
+// the flip turns a y into its row and a row into its y.
+constexpr int flipRow(int yOrRow)
+{
+    return LatticeMax - yOrRow;
+}
+
 // A cell of the board, counted from the top left.
 struct TCell {
     int Column;

@@ -43,7 +43,7 @@ struct TaskState {
     std::array<std::int32_t, MaxGuesses + 1> SolvedIn{}; // 1 ... 6 used
     std::int32_t Unsolved = 0;
     std::array<TGuess, MaxGuesses + 1> Guesses{};        // 1 ... 6 used
-    TCellMarks Marks[LatticeSize][LatticeSize]{};        // [column][row], row = 10 - y
+    TCellMarks Marks[LatticeSize][LatticeSize]{};        // [column][flipRow(y)]
     std::int32_t HiddenX = 0;
     std::int32_t HiddenY = 0;
     double CurrentDistance = 0.0;
@@ -54,9 +54,11 @@ struct TaskState {
     bool SolveButtonShown = false;
 
     bool isSearch() const { return Mode == tmComputerTask || Mode == tmPlayerTask; }
-    const TCellMarks &marksAt(int x, int y) const { return Marks[x][LatticeMax - y]; }
-    TCellMarks &marksAt(int x, int y) { return Marks[x][LatticeMax - y]; }
+    const TCellMarks &marksAt(int x, int y) const { return Marks[x][flipRow(y)]; }
+    TCellMarks &marksAt(int x, int y) { return Marks[x][flipRow(y)]; }
     bool isHiddenPlace(int x, int y) const { return x == HiddenX && y == HiddenY; }
+    // After a sixth guess that missed, the board shows where the point was.
+    bool showsSolutionAt(int x, int y) const { return GuessNo > MaxGuesses && isHiddenPlace(x, y); }
 
     // The lowest-numbered complete guess on (x, y), or 0 when there is none.
     int guessAt(int x, int y) const

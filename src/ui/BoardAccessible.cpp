@@ -40,7 +40,7 @@ public:
     {
         if (!m_grid || t != QAccessible::Name)
             return {};
-        return m_grid->pointDescription(column(), LatticeMax - row());
+        return m_grid->pointDescription(column(), flipRow(row()));
     }
 
     QRect rect() const override
@@ -108,7 +108,7 @@ QAccessibleInterface *BoardAccessible::childAt(int x, int y) const
     const auto point = BoardGrid::pointAt(grid()->mapFromGlobal(QPoint(x, y)));
     if (!point)
         return nullptr;
-    return child((LatticeMax - point->y()) * LatticeSize + point->x());
+    return child(BoardGrid::pointIndex(*point));
 }
 
 QAccessibleInterface *BoardAccessible::focusChild() const

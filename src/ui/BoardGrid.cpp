@@ -67,7 +67,7 @@ std::optional<QPoint> BoardGrid::pointAt(QPoint pixel)
     const auto cell = cellAtPixel(pixel.x(), pixel.y());
     if (!cell)
         return std::nullopt;
-    return QPoint(cell->Column, LatticeMax - cell->Row);
+    return QPoint(cell->Column, flipRow(cell->Row));
 }
 
 QRect BoardGrid::cellRect(int column, int row)
@@ -188,12 +188,17 @@ void BoardGrid::focusOutEvent(QFocusEvent *event)
 
 QRect BoardGrid::currentRect() const
 {
-    return cellRect(m_current.x(), LatticeMax - m_current.y());
+    return cellRect(m_current.x(), flipRow(m_current.y()));
+}
+
+int BoardGrid::pointIndex(QPoint point)
+{
+    return flipRow(point.y()) * LatticeSize + point.x();
 }
 
 int BoardGrid::currentIndex() const
 {
-    return (LatticeMax - m_current.y()) * LatticeSize + m_current.x();
+    return pointIndex(m_current);
 }
 
 void BoardGrid::announceCurrent(bool nameChanged)

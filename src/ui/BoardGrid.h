@@ -24,6 +24,8 @@ public:
     // The lattice point (x, y) under a pixel of the grid, if any.
     static std::optional<QPoint> pointAt(QPoint pixel);
     static QRect cellRect(int column, int row);
+    // A lattice point's place among the points row by row from the top left.
+    static int pointIndex(QPoint point);
 
     // What stands on a lattice point, in words, for screen readers.
     QString pointDescription(int x, int y) const;
@@ -31,7 +33,7 @@ public:
     // The point a keyboard player is on: arrows move it, Space and
     // Shift+Space act on it as the left and the right mouse button.
     QPoint currentPoint() const { return m_current; }
-    int currentIndex() const; // among the points row by row from the top left
+    int currentIndex() const; // pointIndex(currentPoint())
     Announcer *announcer() const { return m_announcer; }
     bool touchHeld() const;
 

@@ -106,13 +106,13 @@ void drawCell(QPainter &painter, const TaskState &state, int column, int row, co
 
     const TCellMarks &marks = state.Marks[column][row];
     const int x = column;
-    const int y = LatticeMax - row;
+    const int y = flipRow(row);
     const QRect discBox = centred(cx, cy, DiscHalf, scale);
     if (marks.Placed) {
         drawEllipse(painter, discBox, Black, state.isHiddenPlace(x, y) ? Lime : Red);
         return;
     }
-    if (medium == Medium::Screen && state.GuessNo > MaxGuesses && state.isHiddenPlace(x, y)) {
+    if (medium == Medium::Screen && state.showsSolutionAt(x, y)) {
         drawEllipse(painter, discBox, Black, Green);
         return;
     }

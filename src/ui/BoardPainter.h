@@ -13,8 +13,6 @@ class QPainter;
 // are those of the screen board times a scale, rounded to whole pixels.
 namespace BoardPainter {
 
-constexpr int CellSize = BoardCellSize;
-
 // Colours of the board.
 inline const QColor White{0xFF, 0xFF, 0xFF};
 inline const QColor Black{0x00, 0x00, 0x00};

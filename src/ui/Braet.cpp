@@ -568,7 +568,7 @@ bool TfmBraet::showHintAt(QPoint pixel)
     if (n == 0)
         return false;
     paHint->setText(GuessText::hintText(n, point->x(), point->y(), state().Guesses[n].Distance));
-    paHint->move(BoardGrid::cellRect(point->x(), LatticeMax - point->y()).topLeft() + HintOffset);
+    paHint->move(BoardGrid::cellRect(point->x(), flipRow(point->y())).topLeft() + HintOffset);
     paHint->show();
     return true;
 }

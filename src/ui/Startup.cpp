@@ -5,6 +5,7 @@
 #include "Design.h"
 #include "HelpViewer.h"
 #include "Indstil.h"
+#include "MessageDlg.h"
 #include "Visstat.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,7 @@ void speakDanish()
 std::unique_ptr<Startup> Startup::create()
 {
     HelpViewer::setHelpFile(QStringLiteral("GITTERSP.HLP"));
+    setHelpOpener(&HelpViewer::showContext);
     speakDanish();
     return std::unique_ptr<Startup>(new Startup);
 }

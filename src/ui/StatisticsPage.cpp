@@ -3,7 +3,6 @@
 #include "StatisticsPage.h"
 #include "Design.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <utility>
@@ -33,14 +32,10 @@ QList<TaskPage::PrintedText> StatisticsPage::paint(QPainter &painter, int pageWi
 void StatisticsPage::PrintLine(QPainter &painter, const QString &text, int size, bool underlined, int resolution)
 {
     const int height = TaskPage::pixelsForPoints(size, resolution);
-    QFont font = Design::font(QStringLiteral("Courier New"), height);
-    font.setStyleHint(QFont::TypeWriter);
+    QFont font = Design::typewriterFont(height);
     font.setUnderline(underlined);
     painter.setFont(font);
-    const QFontMetrics metrics(font, painter.device());
-    painter.drawText(QRect(PrintLeft, PrintTop, metrics.horizontalAdvance(text) + height, metrics.height()),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-    m_printed.append({text, QPoint(PrintLeft, PrintTop), height, underlined});
+    TaskPage::writeText(painter, {PrintLeft, PrintTop}, text, m_printed);
     if (height > LineHeight)
         LineHeight = height;
 }

@@ -24,6 +24,15 @@ int pixelsForPoints(int points, int resolution)
     return std::max(1, int(std::lround(points * double(resolution) / 72.0)));
 }
 
+int writeText(QPainter &painter, QPoint at, const QString &text, QList<PrintedText> &printed)
+{
+    const QFontMetrics metrics(painter.font(), painter.device());
+    painter.drawText(QRect(at.x(), at.y(), metrics.horizontalAdvance(text) + metrics.height(), metrics.height()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    printed.append({text, at, painter.font().pixelSize(), painter.font().underline()});
+    return metrics.horizontalAdvance(text);
+}
+
 QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &state, TDistanceMeasure measure,
                          const QString &title)
 {
@@ -32,19 +41,11 @@ QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &sta
     const int b = g.cell;
     constexpr int rows = LatticeSize;
 
-    QFont font = Design::font(QStringLiteral("Courier New"), pixelsForPoints(g.textPoints + 2, resolution));
-    font.setStyleHint(QFont::TypeWriter);
+    QFont font = Design::typewriterFont(pixelsForPoints(g.textPoints + 2, resolution));
     font.setUnderline(true);
     painter.setPen(Qt::black);
-    auto write = [&](int x, int y, const QString &text) {
-        const QFontMetrics metrics(painter.font(), painter.device());
-        painter.drawText(QRect(x, y, metrics.horizontalAdvance(text) + metrics.height(), metrics.height()),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-        printed.append({text, QPoint(x, y), painter.font().pixelSize(), painter.font().underline()});
-        return metrics.horizontalAdvance(text);
-    };
     painter.setFont(font);
-    write(4 * b, b, title);
+    writeText(painter, {4 * b, b}, title, printed);
 
     font.setPixelSize(pixelsForPoints(g.textPoints, resolution));
     font.setUnderline(false);
@@ -56,8 +57,8 @@ QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &sta
     for (int i = 0; i < LatticeSize; ++i) {
         const int dx = (b - digitWidth) / 2;
         const int dy = (b - digitHeight) / 2;
-        write((i + 2) * b + dx, (rows + 3) * b + dy, QString::number(i));
-        write(b + dx, (i + 3) * b + dy, QString::number(LatticeMax - i));
+        writeText(painter, {(i + 2) * b + dx, (rows + 3) * b + dy}, QString::number(i), printed);
+        writeText(painter, {b + dx, (i + 3) * b + dy}, QString::number(flipRow(i)), printed);
     }
 
     for (int column = 0; column < LatticeSize; ++column) {
@@ -72,13 +73,14 @@ QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &sta
     int py = (rows + 5) * b;
     font.setUnderline(true);
     painter.setFont(font);
-    write(2 * b + 32, py, GuessText::measureTitle(measure));
+    writeText(painter, {2 * b + 32, py}, GuessText::measureTitle(measure), printed);
     font.setUnderline(false);
     painter.setFont(font);
 
     for (const GuessText::LogLine &line : GuessText::logLines(state, measure)) {
         py += b;
-        GuessText::layOutLine(line, 2 * b, [&](int x, const QString &text) { return write(x, py, text); });
+        GuessText::layOutLine(line, 2 * b,
+                              [&](int x, const QString &text) { return writeText(painter, {x, py}, text, printed); });
     }
     painter.setBackgroundMode(Qt::TransparentMode);
     return printed;

@@ -34,6 +34,10 @@ struct PrintedText {
     bool underlined;
 };
 
+// Writes a text in the painter's font with its top-left corner at `at`, notes
+// it in printed and returns its width.
+int writeText(QPainter &painter, QPoint at, const QString &text, QList<PrintedText> &printed);
+
 QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &state, TDistanceMeasure measure,
                          const QString &title);
 

@@ -25,9 +25,7 @@ TfmStatistik::TfmStatistik(QWidget *parent)
 {
     setObjectName(QStringLiteral("fmStatistik"));
     setWindowTitle(tr("Spil statistik"));
-    QFont courier = Design::font(QStringLiteral("Courier New"), MemoFontPixels);
-    courier.setStyleHint(QFont::TypeWriter);
-    setFont(courier);
+    setFont(Design::typewriterFont(MemoFontPixels));
     resize(470 - 8, 396 - 27);
 
     Panel1 = new QFrame(this);

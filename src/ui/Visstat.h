@@ -20,7 +20,6 @@ public:
     explicit TfmStatistik(QWidget *parent = nullptr);
 
     void setReport(const QStringList &lines);
-    QStringList report() const { return m_lines; }
 
     QString GameName;
     QFrame *Panel1 = nullptr;

@@ -230,6 +230,7 @@ private slots:
     void helpButton()
     {
         HelpViewer::setHelpFile(QStringLiteral("GITTERSP.HLP"));
+        setHelpOpener(&HelpViewer::showContext);
         // context 0: neither closes nor opens the help
         bool stillOpen = false;
         whenModal([&](QWidget *w) {
