@@ -7,11 +7,7 @@
 # headless Wayland compositor, driven through AT-SPI as it has no input
 # devices.
 # Usage: desktops.sh PROGRAM [SCREENSHOT-DIR]
-if [ -z "${GITTERSPOR_IN_DBUS:-}" ]; then
-    # a private session bus for the accessibility bus
-    GITTERSPOR_IN_DBUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-source "$(dirname "$0")/lib.sh"
+PRIVATE_BUS=1 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
 OUT=${2:-$WORK}
 mkdir -p "$OUT"

@@ -6,6 +6,11 @@
 # Every service is started here and stopped by its PID.
 
 set -uo pipefail
+# A script that sets PRIVATE_BUS=1 before it sources this file runs on a
+# private session bus, where the accessibility bus (and Orca) can live.
+if [ -n "${PRIVATE_BUS:-}" ] && [ -z "${GITTERSPOR_IN_DBUS:-}" ]; then
+    GITTERSPOR_IN_DBUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
 PIDS=()
 WORK=$(mktemp -d /tmp/gitterspor-e2e.XXXXXX)
 FAILURES=0

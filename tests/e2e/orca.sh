@@ -6,11 +6,7 @@
 # and checks what Orca says: the focused buttons, every guess's result, the
 # board's points and marks, and the question of a dialog.
 # Usage: orca.sh PROGRAM [LOG-DIR]
-if [ -z "${GITTERSPOR_IN_DBUS:-}" ]; then
-    # a private session bus: the accessibility bus and the speech service live on it
-    GITTERSPOR_IN_DBUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-source "$(dirname "$0")/lib.sh"
+PRIVATE_BUS=1 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
 OUT=${2:-$WORK}
 mkdir -p "$OUT"

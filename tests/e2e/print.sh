@@ -8,11 +8,7 @@
 # nothing else.
 # Qt's own dialog and menu on the way are checked to read in Danish.
 # Usage: print.sh PROGRAM [OUTPUT-DIR]
-if [ -z "${GITTERSPOR_IN_DBUS:-}" ]; then
-    # a private session bus for the accessibility bus
-    GITTERSPOR_IN_DBUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-source "$(dirname "$0")/lib.sh"
+PRIVATE_BUS=1 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
 OUT=${2:-$WORK}
 mkdir -p "$OUT"
