@@ -105,9 +105,8 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
 
 TfmBraet::~TfmBraet()
 {
-    // The key handler watches the buttons, and the grid reads the task
-    // state: both go before ~QWidget deletes the buttons and after the state
-    // is gone.
+    // The grid reads the task state, a member, and the key handler watches
+    // buttons that ~QWidget deletes: both go while all of that still stands.
     delete m_keys;
     delete Panel2;
     delete m_splash;
