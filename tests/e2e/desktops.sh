@@ -41,6 +41,12 @@ shot "$OUT/e2e-bare-x.png"
 check "without a window manager the coordinate buttons stand at their pitch" buttons_at_pitch "$OUT/e2e-bare-x.png" 0 0
 words=$(notepad_words "$OUT/e2e-bare-x.png" 0 0)
 check "without a window manager the notepad shows \"Taxi afstand\" ($words)" grep -q "Taxi afstand" <<<"$words"
+# keyboard play: "Start opgave" has the focus, then x 3 and y 8
+xdotool key space; sleep 0.3
+xdotool key Right Right Right space Up Up Up Up Up space; sleep 0.5
+shot "$OUT/e2e-bare-x-keys.png"
+disc=$(point_colour "$OUT/e2e-bare-x-keys.png" 3 8)
+check "without a window manager a guess is played with the keyboard ($disc)" test "$disc" = "255,0,0" -o "$disc" = "0,255,0"
 kill "$PROGRAM_PID"; wait "$PROGRAM_PID" 2>/dev/null
 
 # ---- weston, headless ----
