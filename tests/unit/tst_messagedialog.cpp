@@ -191,40 +191,31 @@ private slots:
         QVERIFY(seen.isNull());
     }
 
-    void centredByItsFrameOnceOnly()
+    void overItsOwnerCentredOnce()
     {
-        // Centred by its outer frame when shown; where the user then moves it, it stays.
-        QPoint offCentre(-1, -1);
-        QPoint moved;
-        whenModal([&](QWidget *w) {
-            offCentre = w->frameGeometry().center() - w->screen()->geometry().center();
-            w->move(10, 20);
-            QTest::qWait(50);
-            moved = w->pos();
-            QTest::keyClick(w, Qt::Key_Escape);
-        });
-        AskYesNo(QStringLiteral("Luk Gitterspor?"));
-        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
-        QCOMPARE(moved, QPoint(10, 20));
-    }
-
-    void overAWindowThatMayCloseMeanwhile()
-    {
-        // The dialog stands over the active window as its transient window,
-        // and outlives it: that window may be the help, which deletes itself
-        // when it closes.
+        // A question stands over the active window as its transient window,
+        // centred by its outer frame; a move of the user's is not undone; and
+        // it outlives its owner, which may be the help, deleted as it closes.
         auto *owner = new QWidget;
         owner->setAttribute(Qt::WA_DeleteOnClose);
         owner->show();
         QVERIFY(QTest::qWaitForWindowActive(owner));
         bool over = false;
+        QPoint offCentre(-1, -1);
+        QPoint moved;
         whenModal([&](QWidget *w) {
             over = w->windowHandle()->transientParent() == owner->windowHandle();
+            offCentre = w->frameGeometry().center() - w->screen()->geometry().center();
+            w->move(10, 20);
             owner->close();
+            QTest::qWait(50);
+            moved = w->pos();
             QTest::keyClick(w, Qt::Key_Escape);
         });
         QCOMPARE(MessageDlgDk(QStringLiteral("Luk Gitterspor?"), dkConfirmation, dialogButtons({dbYes, dbNo}), 0), int(mrNo));
         QVERIFY(over);
+        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
+        QCOMPARE(moved, QPoint(10, 20));
     }
 
     void helpButton()
