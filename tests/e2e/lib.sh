@@ -33,18 +33,20 @@ check() { # description, command...
 }
 
 start_x() { # [bare]
-    local n
-    for n in $(seq 90 140); do
-        [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] || break
-    done
-    export DISPLAY=:$n
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    # Xvfb takes the first free display itself: tests run side by side, and
+    # inside a chroot that shares the machine's abstract sockets.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     PIDS+=($!)
+    for _ in $(seq 200); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+    export DISPLAY=:$(cat "$WORK/display")
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
     [ "${1:-}" = bare ] && return # no window manager: nothing activates a window
     HOME=$WORK icewm >"$WORK/icewm.log" 2>&1 &
     PIDS+=($!)
-    sleep 1
+    for _ in $(seq 100); do # until the window manager has announced itself
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.05
+    done
 }
 
 # The accessibility bus, on the session bus the script runs on.
@@ -100,6 +102,16 @@ point_colour() { # file x y (lattice)
 
 window_visible() { # title regex
     xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
+}
+
+# Runs a command until it succeeds, for at most some seconds (default 5).
+until_true() { # command [seconds]
+    local i
+    for i in $(seq $((${2:-5} * 10))); do
+        "$1" && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # Waits until a window with this title is shown (or gone, with "gone").
