@@ -39,7 +39,7 @@ stop_orca() {
 }
 trap 'stop_orca; cleanup' EXIT
 
-spoken() { grep -c "SPEECH OUTPUT" "$SPEECH" 2>/dev/null || echo 0; }
+spoken() { local n; n=$(grep -c "SPEECH OUTPUT" "$SPEECH" 2>/dev/null); echo "${n:-0}"; }
 # heard FROM REGEX: an utterance after the first FROM matches, within 10 s
 heard() {
     for _ in $(seq 100); do

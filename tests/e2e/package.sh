@@ -6,15 +6,22 @@
 # build), checks the build log with blhc and the source and binary packages
 # with lintian, runs the package's autopkgtest, checks what it installed,
 # starts the program from its desktop entry under Xvfb and removes it again.
-# A second build, in another folder and without the tests, must give the
-# same bytes.
+# A second build, in another folder and without the tests, runs meanwhile
+# and must give the same bytes.
 # Usage: package.sh SOURCE-DIR
 source "$(dirname "$0")/lib.sh"
 SOURCE=$1
 APP=org.gitterspor.Gitterspor
 
 check "the desktop entry validates" desktop-file-validate "$SOURCE/resources/desktop/$APP.desktop"
-check "the metainfo validates" appstreamcli validate --no-net --explain "$SOURCE/resources/desktop/$APP.metainfo.xml"
+# The project has no homepage, which appstream 1.0 warns about; every other
+# warning or error fails (0.16 does not know that tag, so no --override).
+metainfo_valid() {
+    appstreamcli validate --no-net --explain "$SOURCE/resources/desktop/$APP.metainfo.xml" >"$WORK/appstream.log" 2>&1
+    sed 's/^/    appstream: /' "$WORK/appstream.log"
+    ! grep -E '^[EW]: ' "$WORK/appstream.log" | grep -qv 'url-homepage-missing'
+}
+check "the metainfo validates" metainfo_valid
 
 # dpkg-buildpackage writes beside the source folder, so it builds a copy of
 # the tracked files, never the checkout itself.
@@ -37,6 +44,12 @@ check "the debug symbols have a package of their own" test -f "$(ls "$FIRST"/git
 check "the package's version is the program's" test "$(dpkg-deb -f "$DEB" Version)" = \
     "$(sed -n 's/^project(Gitterspor VERSION \([0-9.]*\).*/\1/p' "$SOURCE/CMakeLists.txt")"
 check "the package depends on Qt" bash -c "dpkg-deb -f '$DEB' Depends | grep -q libqt6widgets6"
+# The second build, in another folder, at a later time and without the tests,
+# runs while the first one's package is checked; it must give the same bytes.
+SECOND=$WORK/second/elsewhere
+(DEB_BUILD_OPTIONS=nocheck build "$SECOND" -b; echo $? >"$WORK/second.status") &
+SECOND_PID=$!
+PIDS+=($SECOND_PID)
 for package in fonts-liberation2 libqt6svg6 qt6-translations-l10n; do
     check "the package depends on $package" bash -c "dpkg-deb -f '$DEB' Depends | grep -qw $package"
 done
@@ -110,9 +123,8 @@ dpkg -r gitterspor >"$WORK/dpkg.log" 2>&1
 check "the package is removed" test ! -e /usr/games/gitterspor
 check "the man page is removed" test ! -e /usr/share/man/man6/gitterspor.6.gz
 
-# Another folder and a later time; the copied files carry the time of the copy.
-SECOND=$WORK/second/elsewhere
-if DEB_BUILD_OPTIONS=nocheck build "$SECOND" -b; then
+wait "$SECOND_PID"
+if [ "$(cat "$WORK/second.status")" = 0 ]; then
     pass "a second build without the tests"
     for deb in "$FIRST"/*.deb; do
         sha256sum "$deb" "$SECOND/${deb##*/}" | sed "s|$WORK/||; s/^/    /"
