@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+# SPDX-License-Identifier: MIT
+#
+# Runs a command of this repository inside a minimal Debian system of the
+# given release, made with debootstrap, as a new user of that release would:
+#
+#     bash scripts/on-release.sh trixie bash scripts/test.sh
+#
+# The system is kept in /var/cache/gitterspor/RELEASE and reused for a week;
+# after that, or when it is broken, it is made anew. The repository's tracked
+# files (as they are in the working tree) and its history are copied into
+it. Needs root.
+set -euo pipefail
+release=${1:?usage: on-release.sh RELEASE COMMAND...}
+shift
+[ $# -gt 0 ] || set -- bash scripts/test.sh
+cd "$(dirname "$0")/.."
+ROOT=${GITTERSPOR_RELEASE_ROOT:-/var/cache/gitterspor}/$release
+SRC=/root/gitterspor
+
+mounted() { grep -q " $(realpath -m "$ROOT/$1") " /proc/mounts; }
+unmount_all() {
+    local dir
+    for dir in sys dev proc; do
+        mounted $dir && umount -R "$ROOT/$dir"
+    done
+    return 0
+}
+trap unmount_all EXIT
+
+if [ -f "$ROOT/.made" ] && [ -z "$(find "$ROOT/.made" -mtime +6)" ] && [ -x "$ROOT/usr/bin/git" ]; then
+    echo "== Debian $release in $ROOT, made $(date -r "$ROOT/.made" +%F)"
+else
+    unmount_all
+    rm -rf --one-file-system "$ROOT"
+    command -v debootstrap >/dev/null || bash scripts/setup.sh debootstrap
+    echo "== making Debian $release in $ROOT"
+    mkdir -p "$ROOT"
+    debootstrap --variant=minbase --include=ca-certificates,git,sudo "$release" "$ROOT" >"$ROOT.debootstrap.log" 2>&1 \
+        || { tail -n 20 "$ROOT.debootstrap.log"; exit 1; }
+    touch "$ROOT/.made"
+fi
+cp /etc/resolv.conf "$ROOT/etc/"
+chmod 1777 "$ROOT/tmp"
+mounted proc || mount -t proc proc "$ROOT/proc"
+mounted dev || { mount --rbind /dev "$ROOT/dev" && mount --make-rslave "$ROOT/dev"; }
+mounted sys || mount -t sysfs sys "$ROOT/sys"
+
+# A fresh copy of the repository and its working tree each time, without
+# any build folder: nothing is left from a run before.
+rm -rf "${ROOT:?}$SRC" && mkdir -p "$ROOT$SRC"
+{ git ls-files -z --cached --others --exclude-standard; printf '.git\0'; } \
+    | tar --null --ignore-failed-read -T - -cf - | tar -C "$ROOT$SRC" -xf -
+started=$(date +%s)
+status=0
+# shellcheck disable=SC2016
+chroot "$ROOT" /usr/bin/env -i HOME=/root TERM=dumb PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    bash -c 'cd "$0" && exec "$@"' "$SRC" "$@" || status=$?
+echo "== Debian $release: $* ended with $status after $(( $(date +%s) - started )) s"
+exit $status
