@@ -3,6 +3,8 @@
 #include "BoardAccessible.h"
 #include "BoardGrid.h"
 
+#include <QPointer>
+
 namespace {
 
 constexpr int PointCount = LatticeSize * LatticeSize;
