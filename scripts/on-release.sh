@@ -10,7 +10,7 @@
 # The system is kept in /var/cache/gitterspor/RELEASE and reused for a week;
 # after that, or when it is broken, it is made anew. The repository's tracked
 # files (as they are in the working tree) and its history are copied into
-it. Needs root.
+# it. Needs root.
 set -euo pipefail
 release=${1:?usage: on-release.sh RELEASE COMMAND...}
 shift
