@@ -6,4 +6,4 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libcups2-dev 
 TEST_PACKAGES=(xvfb xauth x11-utils icewm xdotool imagemagick cups cups-bsd cups-client printer-driver-cups-pdf
                poppler-utils tesseract-ocr tesseract-ocr-dan weston orca python3-pyatspi dbus-x11 at-spi2-core
                speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins desktop-file-utils appstream dpkg-dev file lintian man-db
-               debhelper blhc autopkgtest)
+               build-essential debhelper blhc autopkgtest)
