@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Artwork.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHash>
 
 namespace Artwork {
@@ -17,14 +17,27 @@ static void releaseIcons()
     g_icons->clear();
 }
 
-QIcon icon(const QString &name)
+template <typename Make>
+static QIcon cachedIcon(const QString &key, Make make)
 {
-    auto found = g_icons->constFind(name);
+    auto found = g_icons->constFind(key);
     if (found != g_icons->constEnd())
         return *found;
     if (g_icons->isEmpty())
         qAddPostRoutine(releaseIcons);
-    return *g_icons->insert(name, QIcon(QStringLiteral(":/icons/%1.png").arg(name)));
+    return *g_icons->insert(key, make());
+}
+
+QIcon icon(const QString &name)
+{
+    return cachedIcon(name, [&name] { return QIcon(QStringLiteral(":/icons/%1.png").arg(name)); });
+}
+
+QIcon standardIcon(QStyle::StandardPixmap which)
+{
+    // Qt 6.8 reads the style's icons from their files anew for every call
+    return cachedIcon(QStringLiteral("style/%1").arg(which),
+                      [which] { return QApplication::style()->standardIcon(which); });
 }
 
 QImage picture(const QString &name, qreal devicePixelRatio)

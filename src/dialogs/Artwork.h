@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QString>
+#include <QStyle>
 
 // The program's own pictures. They are drawn as SVG and compiled in as PNG
 // at one and two device pixels per pixel, the large pictures as bitmaps.
@@ -16,5 +17,8 @@ QIcon icon(const QString &name);        // ":/icons/<name>.png"
 // pixel, scaled smoothly to ratios other than 2; the image carries the ratio.
 QImage picture(const QString &name, qreal devicePixelRatio = 1);
 QIcon programIcon();
+// The style's own icon, one for the run: a fresh one in every dialog would
+// bring fresh entries in Qt's pixmap cache.
+QIcon standardIcon(QStyle::StandardPixmap which);
 
 } // namespace Artwork

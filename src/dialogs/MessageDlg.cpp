@@ -119,7 +119,7 @@ std::unique_ptr<MessageDialog> CreateMessageDialogDk(const QString &text, TDialo
         iconSize = QSize(32, 32);
         auto *icon = new QLabel(dialog.get());
         icon->setObjectName(QStringLiteral("Image"));
-        icon->setPixmap(dialog->style()->standardIcon(info.icon, nullptr, dialog.get()).pixmap(iconSize));
+        icon->setPixmap(Artwork::standardIcon(info.icon).pixmap(iconSize));
         dialog->m_icon = icon;
     }
 
