@@ -542,6 +542,7 @@ void TfmBraet::sgNetMouseMove(QPoint point)
         paHint->hide();
     BoardMouseX = point.x();
     BoardMouseY = point.y();
+    BoardMouseKnown = true;
     LastBoardMove = now();
 }
 
@@ -552,7 +553,7 @@ void TfmBraet::FormMouseMove()
 
 void TfmBraet::ShowGuessHint()
 {
-    if (!showHintAt(QPoint(BoardMouseX, BoardMouseY)))
+    if (!BoardMouseKnown || !showHintAt(QPoint(BoardMouseX, BoardMouseY)))
         return;
     HintMouseX = BoardMouseX;
     HintMouseY = BoardMouseY;
