@@ -390,9 +390,6 @@ void TfmBraet::setSolveButtonVisible(bool visible)
 
 void TfmBraet::repaintBoard()
 {
-    // Deferred, not immediate: after a sixth guess the log asks for the board
-    // before the rules count the guess, and the solution disc only shows once
-    // they have.
     sgNet->update();
 }
 
@@ -510,7 +507,7 @@ void TfmBraet::DrawGuessLog()
 {
     const QList<GuessText::LogLine> lines = GuessText::logLines(state(), distanceMeasure());
     paLog->draw(GuessText::measureTitle(distanceMeasure()), lines);
-    if (!lines.isEmpty() && lines.last().solution)
+    if (state().showsSolution())
         repaintBoard();
 }
 
