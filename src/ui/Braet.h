@@ -131,8 +131,12 @@ private:
     void repaintBoard() override;
     bool AskYesNo(const QString &question) override;
     bool showSettings() override;
+    bool modalOpen() const override;
 
     void FormCreate();
+    // A command of the window's own, ignored like the rules' while a modal
+    // window is open.
+    std::function<void()> command(void (TfmBraet::*handler)());
     // The hint of the guess on the point under a pixel of the board, if any.
     bool showHintAt(QPoint pixel);
     void createToolBar();

@@ -227,18 +227,30 @@ private slots:
 
     void pressWhileAsked()
     {
-        // A screen reader can press "Start opgave" while "Ny opgave?" is open:
-        // no second question, and the dropped task counts once.
+        // A screen reader can press "Start opgave" and "Luk Gitterspor" while
+        // "Ny opgave?" is open: no second question, and the dropped task
+        // counts once.
         BoardFixture f;
         f.startTask(5, 5);
         QAccessibleInterface *start = QAccessible::queryAccessibleInterface(f.braet.bbBegynd);
+        QAccessibleInterface *close = QAccessible::queryAccessibleInterface(f.braet.bbAfslut);
+        const auto windows = [] {
+            int n = 0;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                n += w->isVisible();
+            return n;
+        };
+        int windowsAsked = 0, windowsAfter = 0;
         int questions = 0;
         QPointer<QTimer> second;
         std::function<void(QWidget *)> answer = [&](QWidget *w) {
             if (++questions == 1) {
                 second = whenModal(answer, w); // a second question, should one come
+                windowsAsked = windows();
                 start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
                 QTest::qWait(400); // the press is animated: 100 ms
+                windowsAfter = windows();
             }
             w->findChild<QPushButton *>(QStringLiteral("YES"))->click();
         };
@@ -249,6 +261,8 @@ private slots:
         QTest::qWait(400);
         delete second;
         QCOMPARE(questions, 1);
+        QCOMPARE(windowsAsked, 2); // the board and the question
+        QCOMPARE(windowsAfter, windowsAsked);
         QCOMPARE(f.s().Unsolved, 1);
         QCOMPARE(f.s().Mode, tmComputerTask);
     }
