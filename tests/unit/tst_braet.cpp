@@ -278,30 +278,35 @@ private slots:
     }
 
     // On a touch screen the buttons take taps; on the board a tap is the left
-    // button, a still hold of 500 ms the right one with a filling ring as its
-    // cue, and on a guess it shows the hint until the finger lifts; a finger
-    // moved more than 8 px does nothing.
+    // button where the finger went down, a still hold of 500 ms the right one
+    // with a filling ring as its cue, and on a guess it shows the hint until
+    // the finger lifts; a finger moved more than 8 px first does nothing.
     void touch_data()
     {
         QTest::addColumn<QPoint>("point"); // lattice point touched; none when (-1, -1)
+        QTest::addColumn<int>("downAt"); // x from the point's centre
         QTest::addColumn<int>("holdMs");
         QTest::addColumn<QPoint>("moveBy");
         QTest::addColumn<bool>("blue");
         QTest::addColumn<bool>("yellow");
         QTest::addColumn<bool>("cue"); // the ring closed while held
         QTest::addColumn<QString>("hint"); // shown while held
-        QTest::newRow("buttons") << QPoint(-1, -1) << 0 << QPoint() << false << false << false << "";
-        QTest::newRow("tap") << QPoint(6, 2) << 0 << QPoint() << true << false << false << "";
-        QTest::newRow("hold") << QPoint(6, 2) << 600 << QPoint() << false << true << true << "";
-        QTest::newRow("hold, moved within the slop") << QPoint(6, 2) << 600 << QPoint(5, -5) << false << true << true
-                                                    << "";
-        QTest::newRow("moved beyond the slop") << QPoint(6, 2) << 600 << QPoint(9, 0) << false << false << false << "";
-        QTest::newRow("hold on a guess") << QPoint(3, 5) << 600 << QPoint() << false << false << true
+        QTest::newRow("buttons") << QPoint(-1, -1) << 0 << 0 << QPoint() << false << false << false << "";
+        QTest::newRow("tap") << QPoint(6, 2) << 0 << 0 << QPoint() << true << false << false << "";
+        QTest::newRow("tap drifting over the cell's edge") << QPoint(6, 2) << 13 << 0 << QPoint(5, 0) << true << false
+                                                           << false << "";
+        QTest::newRow("hold") << QPoint(6, 2) << 0 << 600 << QPoint() << false << true << true << "";
+        QTest::newRow("hold, moved within the slop") << QPoint(6, 2) << 0 << 600 << QPoint(5, -5) << false << true
+                                                    << true << "";
+        QTest::newRow("moved beyond the slop") << QPoint(6, 2) << 0 << 600 << QPoint(9, 0) << false << false << false
+                                               << "";
+        QTest::newRow("hold on a guess") << QPoint(3, 5) << 0 << 600 << QPoint() << false << false << true
                                          << "1. gæt: (3, 5), afstand 4";
     }
     void touch()
     {
         QFETCH(QPoint, point);
+        QFETCH(int, downAt);
         QFETCH(int, holdMs);
         QFETCH(QPoint, moveBy);
         QFETCH(bool, blue);
@@ -322,16 +327,17 @@ private slots:
 
         BoardGrid *grid = f.braet.sgNet;
         const QPoint p = BoardFixture::latticePoint(point.x(), point.y());
-        QTest::touchEvent(grid, screen).press(0, p, grid);
+        const QPoint down = p + QPoint(downAt, 0);
+        QTest::touchEvent(grid, screen).press(0, down, grid);
         if (!moveBy.isNull())
-            QTest::touchEvent(grid, screen).move(0, p + moveBy, grid);
+            QTest::touchEvent(grid, screen).move(0, down + moveBy, grid);
         if (holdMs > 0) {
             QTest::qWait(holdMs);
             // the ring's bottom closes at half-time
             QCOMPARE(board(f).pixelColor(p + QPoint(0, 23)) == BoardPainter::Purple, cue);
             QCOMPARE(f.braet.paHint->isVisible() ? f.braet.paHint->text() : QString(), hint);
         }
-        QTest::touchEvent(grid, screen).release(0, p + moveBy, grid);
+        QTest::touchEvent(grid, screen).release(0, down + moveBy, grid);
         QCOMPARE(f.s().marksAt(point.x(), point.y()).BlueMark, blue);
         QCOMPARE(f.s().marksAt(point.x(), point.y()).YellowMark, yellow);
         QVERIFY(!f.braet.paHint->isVisible());
