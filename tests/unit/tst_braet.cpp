@@ -284,35 +284,35 @@ private slots:
     void touch_data()
     {
         QTest::addColumn<QPoint>("point"); // lattice point touched; none when (-1, -1)
-        QTest::addColumn<int>("downAt"); // x from the point's centre
         QTest::addColumn<int>("holdMs");
         QTest::addColumn<QPoint>("moveBy");
         QTest::addColumn<bool>("blue");
         QTest::addColumn<bool>("yellow");
         QTest::addColumn<bool>("cue"); // the ring closed while held
         QTest::addColumn<QString>("hint"); // shown while held
-        QTest::newRow("buttons") << QPoint(-1, -1) << 0 << 0 << QPoint() << false << false << false << "";
-        QTest::newRow("tap") << QPoint(6, 2) << 0 << 0 << QPoint() << true << false << false << "";
-        QTest::newRow("tap drifting over the cell's edge") << QPoint(6, 2) << 13 << 0 << QPoint(5, 0) << true << false
-                                                           << false << "";
-        QTest::newRow("hold") << QPoint(6, 2) << 0 << 600 << QPoint() << false << true << true << "";
-        QTest::newRow("hold, moved within the slop") << QPoint(6, 2) << 0 << 600 << QPoint(5, -5) << false << true
-                                                    << true << "";
-        QTest::newRow("moved beyond the slop") << QPoint(6, 2) << 0 << 600 << QPoint(9, 0) << false << false << false
-                                               << "";
-        QTest::newRow("hold on a guess") << QPoint(3, 5) << 0 << 600 << QPoint() << false << false << true
-                                         << "1. gæt: (3, 5), afstand 4";
+        QTest::addColumn<int>("downAt"); // x from the point where the finger goes down
+        QTest::newRow("buttons") << QPoint(-1, -1) << 0 << QPoint() << false << false << false << "" << 0;
+        QTest::newRow("tap") << QPoint(6, 2) << 0 << QPoint() << true << false << false << "" << 0;
+        QTest::newRow("tap drifting over the cell's edge") << QPoint(6, 2) << 0 << QPoint(5, 0) << true << false
+                                                           << false << "" << 13;
+        QTest::newRow("hold") << QPoint(6, 2) << 600 << QPoint() << false << true << true << "" << 0;
+        QTest::newRow("hold, moved within the slop") << QPoint(6, 2) << 600 << QPoint(5, -5) << false << true << true
+                                                    << "" << 0;
+        QTest::newRow("moved beyond the slop") << QPoint(6, 2) << 600 << QPoint(9, 0) << false << false << false
+                                               << "" << 0;
+        QTest::newRow("hold on a guess") << QPoint(3, 5) << 600 << QPoint() << false << false << true
+                                         << "1. gæt: (3, 5), afstand 4" << 0;
     }
     void touch()
     {
         QFETCH(QPoint, point);
-        QFETCH(int, downAt);
         QFETCH(int, holdMs);
         QFETCH(QPoint, moveBy);
         QFETCH(bool, blue);
         QFETCH(bool, yellow);
         QFETCH(bool, cue);
         QFETCH(QString, hint);
+        QFETCH(int, downAt);
         BoardFixture f;
         QPointingDevice *screen = m_touchScreen.get();
         f.places->push(7, 5);
