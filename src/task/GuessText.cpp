@@ -115,9 +115,9 @@ QList<LogLine> logLines(const TaskState &state, TDistanceMeasure measure, const 
         if (guess.isComplete())
             line.pieces << distanceText(guess.Distance, measure, locale);
         lines << line;
-        if (guess.isComplete() && n == MaxGuesses)
-            lines << LogLine{{solutionText(state.HiddenX, state.HiddenY)}, true};
     }
+    if (state.showsSolution())
+        lines << LogLine{{solutionText(state.HiddenX, state.HiddenY)}, true};
     return lines;
 }
 

@@ -4,7 +4,6 @@
 #include "TaskView.h"
 
 #include <QCoreApplication>
-#include <QScopedValueRollback>
 
 #include <cmath>
 #include <cstdlib>
@@ -96,12 +95,7 @@ void TaskEngine::AbandonTask()
 
 void TaskEngine::ShowSettings()
 {
-    bool confirmed = false;
-    {
-        const QScopedValueRollback waiting(m_waiting, true);
-        confirmed = m_view.showSettings();
-    }
-    if (confirmed) {
+    if (m_view.showSettings()) {
         ClearBoard();
         m_view.DrawGuessLog();
     }
@@ -136,18 +130,13 @@ void TaskEngine::RegisterGuess()
 
 void TaskEngine::askThen(const char *question, void (TaskEngine::*start)())
 {
-    if (m_waiting)
+    if (m_view.modalOpen())
         return;
     if (m_state.Mode == tmIdle) {
         (this->*start)();
         return;
     }
-    bool yes = false;
-    {
-        const QScopedValueRollback waiting(m_waiting, true);
-        yes = m_view.AskYesNo(QCoreApplication::translate("TaskEngine", question));
-    }
-    if (!yes)
+    if (!m_view.AskYesNo(QCoreApplication::translate("TaskEngine", question)))
         return;
     AbandonTask();
     (this->*start)();
@@ -170,7 +159,7 @@ void TaskEngine::bbIndstilClick()
 
 void TaskEngine::btX0Click(int value)
 {
-    if (m_waiting)
+    if (m_view.modalOpen())
         return;
     if (m_state.ArrowCaption == ArrowExpectY || value < 0 || value > LatticeMax)
         return;
@@ -183,7 +172,7 @@ void TaskEngine::btX0Click(int value)
 
 void TaskEngine::btY0Click(int value)
 {
-    if (m_waiting)
+    if (m_view.modalOpen())
         return;
     if (m_state.ArrowCaption == ArrowExpectX || value < 0 || value > LatticeMax)
         return;
@@ -220,7 +209,7 @@ void TaskEngine::btY0Click(int value)
 
 void TaskEngine::btLoesClick()
 {
-    if (m_waiting)
+    if (m_view.modalOpen())
         return;
     if (!m_state.SolveButtonShown)
         return;
@@ -231,7 +220,7 @@ void TaskEngine::btLoesClick()
 
 void TaskEngine::sgNetMouseUp(MouseButton button, int x, int y)
 {
-    if (m_waiting)
+    if (m_view.modalOpen())
         return;
     if (!m_state.isSearch())
         return;

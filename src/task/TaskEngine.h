@@ -21,9 +21,8 @@ public:
 
     const TaskState &state() const { return m_state; }
 
-    // Commands of the board window. While a question or the settings are
-    // open they are ignored: a dialog's modality holds back the mouse and the
-    // keys, but not a screen reader's actions.
+    // Commands of the board window; ignored while the view has a modal
+    // window open (TaskView::modalOpen).
     void bbStartClick();
     void bbLavOpgaveClick();
     void bbIndstilClick();
@@ -51,8 +50,6 @@ private:
     void arrowStop();
     void setSolveButtonVisible(bool visible);
 
-    // Set while the rules wait for the window: a question or the settings.
-    bool m_waiting = false;
     TaskView &m_view;
     std::unique_ptr<HiddenPlaceSource> m_places;
     TaskState m_state;

@@ -57,8 +57,10 @@ struct TaskState {
     const TCellMarks &marksAt(int x, int y) const { return Marks[x][flipRow(y)]; }
     TCellMarks &marksAt(int x, int y) { return Marks[x][flipRow(y)]; }
     bool isHiddenPlace(int x, int y) const { return x == HiddenX && y == HiddenY; }
-    // After a sixth guess that missed, the board shows where the point was.
-    bool showsSolutionAt(int x, int y) const { return GuessNo > MaxGuesses && isHiddenPlace(x, y); }
+    // Once the sixth guess is made, the log gives the solution and the board
+    // shows where the point was (unless the guess hit it).
+    bool showsSolution() const { return Guesses[MaxGuesses].isComplete(); }
+    bool showsSolutionAt(int x, int y) const { return showsSolution() && isHiddenPlace(x, y); }
 
     // The lowest-numbered complete guess on (x, y), or 0 when there is none.
     int guessAt(int x, int y) const

@@ -26,4 +26,9 @@ public:
     // Shows the settings dialog modally; true when it was closed with OK.
     virtual bool showSettings() = 0;
     virtual TDistanceMeasure distanceMeasure() const = 0;
+    // True while a question or any other modal window of the game is open.
+    // Every command of the board window is ignored then, the rules' and the
+    // window's own: a dialog's modality holds back the mouse and the keys,
+    // but not a screen reader's presses. A view without windows has none.
+    virtual bool modalOpen() const { return false; }
 };

@@ -87,9 +87,9 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
     createBoard();
 
     Popup = new QMenu(this);
-    Popup->addAction(tr("Vejledning"), this, &TfmBraet::Vejledning1Click)->setObjectName(QStringLiteral("Vejledning1"));
+    Popup->addAction(tr("Vejledning"), this, command(&TfmBraet::Vejledning1Click))->setObjectName(QStringLiteral("Vejledning1"));
     Popup->addSeparator()->setObjectName(QStringLiteral("N1"));
-    Popup->addAction(tr("Om Gitterspor"), this, &TfmBraet::AboutClick)->setObjectName(QStringLiteral("Om1"));
+    Popup->addAction(tr("Om Gitterspor"), this, command(&TfmBraet::AboutClick))->setObjectName(QStringLiteral("Om1"));
 
     tiArrow.setInterval(1000);
     connect(&tiArrow, &QTimer::timeout, this, &TfmBraet::tiArrowTimer);
@@ -150,7 +150,7 @@ void TfmBraet::createToolBar()
         button->setAccessibleName(tr(b.hint));
         button->setGeometry(0, 2, 36, 36);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, b.handler);
+        connect(button, &QPushButton::clicked, this, command(b.handler));
         *b.field = button;
     }
     bbBegynd->move(8, 2);
@@ -219,6 +219,14 @@ void TfmBraet::createBoard()
     // the hint covers the board frame and the notepad where they meet
     paHint->raise();
     paLog->setGeometry(376, 80, 241, 305);
+}
+
+std::function<void()> TfmBraet::command(void (TfmBraet::*handler)())
+{
+    return [this, handler] {
+        if (!modalOpen())
+            (this->*handler)();
+    };
 }
 
 void TfmBraet::setWindows(TfmIndstil *indstil, TfmAbout *about, TfmStatistik *statistik)
@@ -311,7 +319,8 @@ void TfmBraet::FormResize()
 
 void TfmBraet::closeEvent(QCloseEvent *event)
 {
-    if (MessageDlgDk(tr("Luk Gitterspor?"), dkConfirmation, dialogButtons({dbYes, dbNo}), 0) == mrYes)
+    // the window manager's close too asks no second question over another
+    if (!modalOpen() && MessageDlgDk(tr("Luk Gitterspor?"), dkConfirmation, dialogButtons({dbYes, dbNo}), 0) == mrYes)
         event->accept();
     else
         event->ignore();
@@ -390,9 +399,6 @@ void TfmBraet::setSolveButtonVisible(bool visible)
 
 void TfmBraet::repaintBoard()
 {
-    // Deferred, not immediate: after a sixth guess the log asks for the board
-    // before the rules count the guess, and the solution disc only shows once
-    // they have.
     sgNet->update();
 }
 
@@ -404,6 +410,11 @@ bool TfmBraet::AskYesNo(const QString &question)
 bool TfmBraet::showSettings()
 {
     return m_indstil && m_indstil->exec() == mrOk;
+}
+
+bool TfmBraet::modalOpen() const
+{
+    return QApplication::activeModalWidget() != nullptr;
 }
 
 void TfmBraet::tiArrowTimer()
@@ -510,7 +521,7 @@ void TfmBraet::DrawGuessLog()
 {
     const QList<GuessText::LogLine> lines = GuessText::logLines(state(), distanceMeasure());
     paLog->draw(GuessText::measureTitle(distanceMeasure()), lines);
-    if (!lines.isEmpty() && lines.last().solution)
+    if (state().showsSolution())
         repaintBoard();
 }
 
@@ -542,6 +553,7 @@ void TfmBraet::sgNetMouseMove(QPoint point)
         paHint->hide();
     BoardMouseX = point.x();
     BoardMouseY = point.y();
+    BoardMouseKnown = true;
     LastBoardMove = now();
 }
 
@@ -552,7 +564,7 @@ void TfmBraet::FormMouseMove()
 
 void TfmBraet::ShowGuessHint()
 {
-    if (!showHintAt(QPoint(BoardMouseX, BoardMouseY)))
+    if (!BoardMouseKnown || !showHintAt(QPoint(BoardMouseX, BoardMouseY)))
         return;
     HintMouseX = BoardMouseX;
     HintMouseY = BoardMouseY;

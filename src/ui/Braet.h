@@ -71,9 +71,12 @@ public:
     const QImage &logImage() const;
     const QList<GuessLogPad::LogText> &logTexts() const;
 
-    // Hover hint state.
+    // Hover hint state. The pointer's place is known once it has moved over
+    // the board; before that there is no hint (a keyboard or touch player
+    // may never bring it there).
     int BoardMouseX = 0;
     int BoardMouseY = 0;
+    bool BoardMouseKnown = false;
     int HintMouseX = 0;
     int HintMouseY = 0;
     qint64 LastBoardMove = 0; // ms on the monotonic clock
@@ -128,8 +131,12 @@ private:
     void repaintBoard() override;
     bool AskYesNo(const QString &question) override;
     bool showSettings() override;
+    bool modalOpen() const override;
 
     void FormCreate();
+    // A command of the window's own, ignored like the rules' while a modal
+    // window is open.
+    std::function<void()> command(void (TfmBraet::*handler)());
     // The hint of the guess on the point under a pixel of the board, if any.
     bool showHintAt(QPoint pixel);
     void createToolBar();

@@ -42,7 +42,7 @@ bool TouchHold::touchEvent(QTouchEvent *event)
     case QEvent::TouchEnd:
         if (m_phase == Phase::Pressed) {
             end(Phase::Idle);
-            emit tapped(points.first().position().toPoint());
+            emit tapped(point()); // where the ring was, not where a drift ended
         } else {
             end(Phase::Idle);
         }
@@ -65,9 +65,25 @@ qreal TouchHold::progress() const
     return std::min<qreal>(1, qreal(m_clock.elapsed()) / HoldMs);
 }
 
+bool TouchHold::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::WindowBlocked:
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+        cancel();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void TouchHold::begin(QPointF point, int id)
 {
     end(Phase::Pressed);
+    // no TouchEnd may come once the window has lost the touch
+    m_widget->window()->installEventFilter(this);
     m_start = point;
     m_id = id;
     m_clock.start();
@@ -92,6 +108,7 @@ void TouchHold::cancel()
 
 void TouchHold::end(Phase next)
 {
+    m_widget->window()->removeEventFilter(this);
     const Phase was = m_phase;
     m_phase = next;
     m_holdTimer.stop();

@@ -10,10 +10,12 @@
 class QTouchEvent;
 class QWidget;
 
-// One finger on a touch screen: lifted soon and still it is a tap, kept
-// still for HoldMs it is a hold, moved away it is nothing at all. Touch
-// screens have neither a right button nor hovering; the hold stands in for
-// both.
+// One finger on a touch screen: lifted soon and still it is a tap where it
+// went down, kept still for HoldMs it is a hold. Moved away before that it is
+// nothing at all; moved away after, the hold ends as if lifted (what it did
+// when it began stays done). Touch screens have neither a right button nor
+// hovering; the hold stands in for both. A touch the window loses (cancelled,
+// a dialog over it, the window deactivated or hidden) ends as if lifted.
 class TouchHold : public QObject
 {
     Q_OBJECT
@@ -37,8 +39,11 @@ public:
 signals:
     void tapped(QPoint point);
     void held(QPoint point);
-    void holdEnded(); // after held: the finger lifted or moved away
+    void holdEnded(); // after held: the finger lifted, moved away or lost
     void cueChanged(); // isDown() or progress() changed
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     enum class Phase { Idle, Pressed, Held, Cancelled };

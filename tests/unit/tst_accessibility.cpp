@@ -7,12 +7,15 @@
 #include "ModalDriver.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
+
+#include <algorithm>
 
 // The help viewer, and what a screen reader hears of the controls, the
 // board's points and the log.
@@ -227,18 +230,23 @@ private slots:
 
     void pressWhileAsked()
     {
-        // A screen reader can press "Start opgave" while "Ny opgave?" is open:
-        // no second question, and the dropped task counts once.
+        // A screen reader can press "Start opgave" and "Luk Gitterspor" while
+        // "Ny opgave?" is open: no second question, and the dropped task
+        // counts once.
         BoardFixture f;
         f.startTask(5, 5);
         QAccessibleInterface *start = QAccessible::queryAccessibleInterface(f.braet.bbBegynd);
+        QAccessibleInterface *close = QAccessible::queryAccessibleInterface(f.braet.bbAfslut);
+        qsizetype windows = 0;
         int questions = 0;
         QPointer<QTimer> second;
         std::function<void(QWidget *)> answer = [&](QWidget *w) {
             if (++questions == 1) {
                 second = whenModal(answer, w); // a second question, should one come
                 start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
                 QTest::qWait(400); // the press is animated: 100 ms
+                windows = std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible);
             }
             w->findChild<QPushButton *>(QStringLiteral("YES"))->click();
         };
@@ -249,6 +257,7 @@ private slots:
         QTest::qWait(400);
         delete second;
         QCOMPARE(questions, 1);
+        QCOMPARE(windows, 2); // the board and the question
         QCOMPARE(f.s().Unsolved, 1);
         QCOMPARE(f.s().Mode, tmComputerTask);
     }

@@ -278,9 +278,9 @@ private slots:
     }
 
     // On a touch screen the buttons take taps; on the board a tap is the left
-    // button, a still hold of 500 ms the right one with a filling ring as its
-    // cue, and on a guess it shows the hint until the finger lifts; a finger
-    // moved more than 8 px does nothing.
+    // button where the finger went down, a still hold of 500 ms the right one
+    // with a filling ring as its cue, and on a guess it shows the hint until
+    // the finger lifts; a finger moved more than 8 px first does nothing.
     void touch_data()
     {
         QTest::addColumn<QPoint>("point"); // lattice point touched; none when (-1, -1)
@@ -290,14 +290,18 @@ private slots:
         QTest::addColumn<bool>("yellow");
         QTest::addColumn<bool>("cue"); // the ring closed while held
         QTest::addColumn<QString>("hint"); // shown while held
-        QTest::newRow("buttons") << QPoint(-1, -1) << 0 << QPoint() << false << false << false << "";
-        QTest::newRow("tap") << QPoint(6, 2) << 0 << QPoint() << true << false << false << "";
-        QTest::newRow("hold") << QPoint(6, 2) << 600 << QPoint() << false << true << true << "";
+        QTest::addColumn<int>("downAt"); // x from the point where the finger goes down
+        QTest::newRow("buttons") << QPoint(-1, -1) << 0 << QPoint() << false << false << false << "" << 0;
+        QTest::newRow("tap") << QPoint(6, 2) << 0 << QPoint() << true << false << false << "" << 0;
+        QTest::newRow("tap drifting over the cell's edge") << QPoint(6, 2) << 0 << QPoint(5, 0) << true << false
+                                                           << false << "" << 13;
+        QTest::newRow("hold") << QPoint(6, 2) << 600 << QPoint() << false << true << true << "" << 0;
         QTest::newRow("hold, moved within the slop") << QPoint(6, 2) << 600 << QPoint(5, -5) << false << true << true
-                                                    << "";
-        QTest::newRow("moved beyond the slop") << QPoint(6, 2) << 600 << QPoint(9, 0) << false << false << false << "";
+                                                    << "" << 0;
+        QTest::newRow("moved beyond the slop") << QPoint(6, 2) << 600 << QPoint(9, 0) << false << false << false
+                                               << "" << 0;
         QTest::newRow("hold on a guess") << QPoint(3, 5) << 600 << QPoint() << false << false << true
-                                         << "1. gæt: (3, 5), afstand 4";
+                                         << "1. gæt: (3, 5), afstand 4" << 0;
     }
     void touch()
     {
@@ -308,6 +312,7 @@ private slots:
         QFETCH(bool, yellow);
         QFETCH(bool, cue);
         QFETCH(QString, hint);
+        QFETCH(int, downAt);
         BoardFixture f;
         QPointingDevice *screen = m_touchScreen.get();
         f.places->push(7, 5);
@@ -322,16 +327,17 @@ private slots:
 
         BoardGrid *grid = f.braet.sgNet;
         const QPoint p = BoardFixture::latticePoint(point.x(), point.y());
-        QTest::touchEvent(grid, screen).press(0, p, grid);
+        const QPoint down = p + QPoint(downAt, 0);
+        QTest::touchEvent(grid, screen).press(0, down, grid);
         if (!moveBy.isNull())
-            QTest::touchEvent(grid, screen).move(0, p + moveBy, grid);
+            QTest::touchEvent(grid, screen).move(0, down + moveBy, grid);
         if (holdMs > 0) {
             QTest::qWait(holdMs);
             // the ring's bottom closes at half-time
             QCOMPARE(board(f).pixelColor(p + QPoint(0, 23)) == BoardPainter::Purple, cue);
             QCOMPARE(f.braet.paHint->isVisible() ? f.braet.paHint->text() : QString(), hint);
         }
-        QTest::touchEvent(grid, screen).release(0, p + moveBy, grid);
+        QTest::touchEvent(grid, screen).release(0, down + moveBy, grid);
         QCOMPARE(f.s().marksAt(point.x(), point.y()).BlueMark, blue);
         QCOMPARE(f.s().marksAt(point.x(), point.y()).YellowMark, yellow);
         QVERIFY(!f.braet.paHint->isVisible());

@@ -172,9 +172,10 @@ private slots:
     void hintTexts_data()
     {
         QTest::addColumn<bool>("direct");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("text"); // none: the pointer has not been over the board
         QTest::newRow("taxi") << false << "2. gæt: (3, 7), afstand 4";
         QTest::newRow("direct") << true << "2. gæt: (3, 7), afstand 3,16227766016838";
+        QTest::newRow("no pointer yet") << false << "";
     }
 
     void hintTexts()
@@ -185,8 +186,14 @@ private slots:
         if (direct)
             f.indstil.rgAfstand->setItemIndex(1);
         f.startTask(6, 6);
-        f.guess(0, 0);
+        f.guess(0, 10); // under board pixel (0, 0)
         f.guess(3, 7);
+        if (text.isEmpty()) {
+            f.clock += 300;
+            f.braet.tiHintTimer();
+            QVERIFY(!f.braet.paHint->isVisible());
+            return;
+        }
         restOn(f, 3, 7);
         QVERIFY(f.braet.paHint->isVisible());
         QCOMPARE(f.braet.paHint->text(), text);
