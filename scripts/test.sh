@@ -28,9 +28,10 @@ package=$!
 
 status=0
 echo "== sanitizer build"
-# -O1 and line tables: what a sanitizer's report needs, at half the compile time
+# -O1 and line tables: what a sanitizer's report needs, at half the compile
+# time; a compiler's warning fails the build
 cmake -S . -B build-test-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
-    -DGITTERSPOR_SANITIZE=ON >/dev/null
+    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DGITTERSPOR_SANITIZE=ON >/dev/null
 if cmake --build build-test-sanitize -j"$jobs" >build-test-sanitize/build.log 2>&1; then
     ctest --test-dir build-test-sanitize -j"$((jobs + 1))" --output-on-failure || status=1
 else
