@@ -43,8 +43,8 @@ start_x() { # [bare]
     [ "${1:-}" = bare ] && return # no window manager: nothing activates a window
     HOME=$WORK icewm >"$WORK/icewm.log" 2>&1 &
     PIDS+=($!)
-    for _ in $(seq 100); do # until the window manager has announced itself
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    for _ in $(seq 200); do # until the window manager manages windows: it lists them
+        xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id' && break
         sleep 0.05
     done
 }

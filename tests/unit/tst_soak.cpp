@@ -121,7 +121,12 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
         BoardFixture f;
+#if defined(__SANITIZE_ADDRESS__)
+        // every kind of task many times over; the memory is not measured here
+        const int tasks = 500;
+#else
         const int tasks = 2000;
+#endif
         double afterWarmUp = 0;
         QList<qsizetype> objectsAfterWarmUp;
         int unsolvedBefore = 0;
@@ -147,8 +152,8 @@ private slots:
             solved += f.s().SolvedIn[n];
         qInfo("%d tasks: %d solved by the computer's rules, %d unsolved; anonymous resident memory %.2f MiB after 200, %.2f MiB at the end",
               tasks, solved, f.s().Unsolved, afterWarmUp, atEnd);
-        QVERIFY(solved > 500);
-        QVERIFY(f.s().Unsolved > 500);
+        QVERIFY(solved > tasks / 4);
+        QVERIFY(f.s().Unsolved > tasks / 4);
 #if defined(__SANITIZE_ADDRESS__)
         // the sanitizer's quarantine holds freed memory back: LeakSanitizer
         // checks this build at exit instead
