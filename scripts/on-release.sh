@@ -20,10 +20,15 @@ ROOT=${GITTERSPOR_RELEASE_ROOT:-/var/cache/gitterspor}/$release
 SRC=/root/gitterspor
 
 mounted() { grep -q " $(realpath -m "$ROOT/$1") " /proc/mounts; }
+# Ends what the command left running inside (a session bus, say), then
+# unmounts what was mounted for it.
 unmount_all() {
-    local dir
+    local dir pid
+    for pid in /proc/[0-9]*; do
+        [ "$(readlink "$pid/root" 2>/dev/null)" = "$(realpath -m "$ROOT")" ] && kill -KILL "${pid#/proc/}" 2>/dev/null
+    done
     for dir in sys dev proc; do
-        mounted $dir && umount -R "$ROOT/$dir"
+        if mounted $dir; then umount -R "$ROOT/$dir" 2>/dev/null || umount -R -l "$ROOT/$dir"; fi
     done
     return 0
 }
