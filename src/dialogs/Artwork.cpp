@@ -2,8 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "Artwork.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHash>
+#include <QResource>
+
+#include <cstdint>
+#include <cstring>
 
 namespace Artwork {
 
@@ -17,6 +21,23 @@ static void releaseIcons()
     g_icons->clear();
 }
 
+// The pixels as render_svg wrote them: width, height and format, then the
+// rows. Copied, not decoded: no image reader, and so no image format plugin,
+// is involved.
+static QImage pixels(const QString &path)
+{
+    const QByteArray data = QResource(path + QStringLiteral(".pixels")).uncompressedData();
+    std::int32_t header[3] = {};
+    if (data.size() < qsizetype(sizeof header))
+        return {};
+    std::memcpy(header, data.constData(), sizeof header);
+    QImage image(header[0], header[1], QImage::Format(header[2]));
+    if (image.isNull() || data.size() != qsizetype(sizeof header) + image.sizeInBytes())
+        return {};
+    std::memcpy(image.bits(), data.constData() + sizeof header, image.sizeInBytes());
+    return image;
+}
+
 QIcon icon(const QString &name)
 {
     auto found = g_icons->constFind(name);
@@ -24,14 +45,23 @@ QIcon icon(const QString &name)
         return *found;
     if (g_icons->isEmpty())
         qAddPostRoutine(releaseIcons);
-    return *g_icons->insert(name, QIcon(QStringLiteral(":/icons/%1.png").arg(name)));
+    // Built from pixmaps, not from a file name: a file name sends QIcon
+    // looking through the icon engine plugins for one that reads it.
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(pixels(QStringLiteral(":/icons/%1").arg(name))));
+    if (qApp->devicePixelRatio() > 1) {
+        QImage twice = pixels(QStringLiteral(":/icons/%1@2x").arg(name));
+        twice.setDevicePixelRatio(2);
+        icon.addPixmap(QPixmap::fromImage(twice));
+    }
+    return *g_icons->insert(name, icon);
 }
 
 QImage picture(const QString &name, qreal devicePixelRatio)
 {
     if (devicePixelRatio <= 1)
-        return QImage(QStringLiteral(":/pictures/%1.bmp").arg(name));
-    QImage image(QStringLiteral(":/pictures/%1@2x.bmp").arg(name));
+        return pixels(QStringLiteral(":/pictures/%1").arg(name));
+    QImage image = pixels(QStringLiteral(":/pictures/%1@2x").arg(name));
     if (devicePixelRatio != 2) {
         const QSize size = (QSizeF(image.size()) * (devicePixelRatio / 2)).toSize();
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
