@@ -18,8 +18,18 @@ class FirstPaint : public QObject
 {
 public:
     explicit FirstPaint(QWidget *watched)
+        : m_filtered(watched)
     {
         watched->installEventFilter(this);
+    }
+    // The widget of this object name, wherever the application makes it;
+    // owned by the application.
+    explicit FirstPaint(const QString &objectName)
+        : QObject(QCoreApplication::instance())
+        , m_filtered(QCoreApplication::instance())
+        , m_objectName(objectName)
+    {
+        m_filtered->installEventFilter(this);
     }
 
     static long peakResidentKiB()
@@ -37,9 +47,9 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::Paint)
+        if (event->type() != QEvent::Paint || (!m_objectName.isEmpty() && watched->objectName() != m_objectName))
             return false;
-        watched->removeEventFilter(this);
+        m_filtered->removeEventFilter(this);
         watched->event(event);
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
@@ -51,4 +61,8 @@ protected:
         });
         return true;
     }
+
+private:
+    QObject *m_filtered;
+    QString m_objectName;
 };

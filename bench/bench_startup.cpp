@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: MIT
 //
 // Launches the game's start-up and the bare Qt program alternately and
-// prints launch-to-first-paint times and peak resident memory of both.
-// Usage: bench_startup GAME MINIMAL [RUNS]
+// prints launch-to-first-paint times and peak resident memory of both. A
+// second game (an older build) between them joins the alternation.
+// Usage: bench_startup GAME [OLDER-GAME] MINIMAL [RUNS]
 #include <QCoreApplication>
 #include <QProcess>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstdio>
@@ -58,20 +60,27 @@ Summary summarise(std::vector<double> values)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_startup GAME MINIMAL [RUNS]\n");
+    QStringList programs = app.arguments().mid(1);
+    int runs = 15;
+    bool isNumber = false;
+    const int last = programs.isEmpty() ? 0 : programs.last().toInt(&isNumber);
+    if (isNumber) {
+        runs = last;
+        programs.removeLast();
+    }
+    if (programs.size() < 2 || programs.size() > 3) {
+        std::fprintf(stderr, "usage: bench_startup GAME [OLDER-GAME] MINIMAL [RUNS]\n");
         return 2;
     }
-    const int runs = argc > 3 ? std::atoi(argv[3]) : 15;
-    const QString programs[2] = {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])};
-    std::vector<double> ms[2], mib[2];
-    // one warm-up each, so that both start from a warm file cache
-    for (const QString &program : programs) {
+    const qsizetype n = programs.size();
+    std::vector<std::vector<double>> ms(n), mib(n);
+    // one warm-up each, so that all start from a warm file cache
+    for (const QString &program : std::as_const(programs)) {
         Sample s;
         runOnce(program, s);
     }
     for (int i = 0; i < runs; ++i) {
-        for (int p = 0; p < 2; ++p) {
+        for (qsizetype p = 0; p < n; ++p) {
             Sample s;
             if (!runOnce(programs[p], s)) {
                 std::fprintf(stderr, "run %d of %s failed\n", i, qPrintable(programs[p]));
@@ -81,15 +90,20 @@ int main(int argc, char *argv[])
             mib[p].push_back(s.mib);
         }
     }
-    const char *names[2] = {"Gitterspor", "bare Qt window"};
-    Summary t[2], m[2];
-    for (int p = 0; p < 2; ++p) {
-        t[p] = summarise(ms[p]);
-        m[p] = summarise(mib[p]);
+    QStringList names = {QStringLiteral("Gitterspor"), QStringLiteral("Gitterspor, older build"),
+                         QStringLiteral("bare Qt window")};
+    if (n == 2)
+        names.removeAt(1);
+    std::vector<Summary> t, m;
+    for (qsizetype p = 0; p < n; ++p) {
+        t.push_back(summarise(ms[p]));
+        m.push_back(summarise(mib[p]));
         std::printf("%-26s first paint %7.1f ms (%.1f ... %.1f)   peak RSS %6.1f MiB (%.1f ... %.1f)   %d runs\n",
-                    names[p], t[p].median, t[p].low, t[p].high, m[p].median, m[p].low, m[p].high, runs);
+                    qPrintable(names[p]), t[p].median, t[p].low, t[p].high, m[p].median, m[p].low, m[p].high, runs);
     }
-    std::printf("%-26s first paint %7.2f x          (target <= 1.20)   peak RSS %6.2f x (target <= 1.30)\n",
-                "ratio", t[0].median / t[1].median, m[0].median / m[1].median);
+    for (qsizetype p = 0; p + 1 < n; ++p)
+        std::printf("%-26s first paint %7.2f x          (target <= 1.05)   peak RSS %6.2f x (target <= 1.00)\n",
+                    qPrintable(QStringLiteral("ratio") + (p ? QStringLiteral(", older build") : QString())),
+                    t[p].median / t[n - 1].median, m[p].median / m[n - 1].median);
     return 0;
 }

@@ -1,18 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
 //
-// The game's own start-up, ended at the first paint of the board grid.
-#include "BoardGrid.h"
+// Built with the game's own main (src/app/main.cpp): its start-up, ended at
+// the first paint of the board grid. The probe is set when the application
+// object is made.
 #include "FirstPaint.h"
-#include "Startup.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
-int main(int argc, char *argv[])
+static void watchBoardGrid()
 {
-    QApplication app(argc, argv);
-    const auto windows = Startup::create();
-    FirstPaint probe(windows->braet().sgNet);
-    windows->show();
-    return app.exec();
+    new FirstPaint(QStringLiteral("sgNet"));
 }
+Q_COREAPP_STARTUP_FUNCTION(watchBoardGrid)

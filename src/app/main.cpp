@@ -3,15 +3,43 @@
 #include "Startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+// Before the application exists: the windowing system to run on. Where a
+// Wayland desktop also offers X11 (XWayland), the game runs as an X11 client:
+// its windows are placed in the centre of the screen, which a Wayland client
+// cannot do, and the window manager draws their frames. Natively on Wayland
+// otherwise, or when the user says so.
+void choosePlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
+// The game is Danish whatever the user's locale, and so are the dialogs and
+// menus that Qt makes (the printer set-up, an edit box's menu). Numbers
+// still follow the user's locale.
+void speakDanish(QTranslator &translator)
+{
+    if (translator.load(QStringLiteral("qtbase_da"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    Startup::choosePlatform();
+    choosePlatform();
     QApplication app(argc, argv);
     // what the desktop shows where a window has no caption of its own
     QApplication::setApplicationName(QStringLiteral("Gitterspor"));
     QApplication::setDesktopFileName(QStringLiteral("org.gitterspor.Gitterspor"));
+    QTranslator danish;
+    speakDanish(danish);
     const auto windows = Startup::create();
-    windows->show();
+    windows->showBoard();
     return app.exec();
 }

@@ -4,6 +4,10 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QResource>
+
+#include <cstdint>
+#include <cstring>
 
 namespace Artwork {
 
@@ -15,6 +19,23 @@ Q_GLOBAL_STATIC(IconCache, g_icons)
 static void releaseIcons()
 {
     g_icons->clear();
+}
+
+// The pixels as render_svg wrote them: width, height and format, then the
+// rows. Copied, not decoded: no image reader, and so no image format plugin,
+// is involved.
+static QImage pixels(const QString &path)
+{
+    const QByteArray data = QResource(path + QStringLiteral(".pixels")).uncompressedData();
+    std::int32_t header[3] = {};
+    if (data.size() < qsizetype(sizeof header))
+        return {};
+    std::memcpy(header, data.constData(), sizeof header);
+    QImage image(header[0], header[1], QImage::Format(header[2]));
+    if (image.isNull() || data.size() != qsizetype(sizeof header) + image.sizeInBytes())
+        return {};
+    std::memcpy(image.bits(), data.constData() + sizeof header, image.sizeInBytes());
+    return image;
 }
 
 template <typename Make>
@@ -30,7 +51,18 @@ static QIcon cachedIcon(const QString &key, Make make)
 
 QIcon icon(const QString &name)
 {
-    return cachedIcon(name, [&name] { return QIcon(QStringLiteral(":/icons/%1.png").arg(name)); });
+    return cachedIcon(name, [&name] {
+        // Built from pixmaps, not from a file name: a file name sends QIcon
+        // looking through the icon engine plugins for one that reads it.
+        QIcon icon;
+        icon.addPixmap(QPixmap::fromImage(pixels(QStringLiteral(":/icons/%1").arg(name))));
+        if (qApp->devicePixelRatio() > 1) {
+            QImage twice = pixels(QStringLiteral(":/icons/%1@2x").arg(name));
+            twice.setDevicePixelRatio(2);
+            icon.addPixmap(QPixmap::fromImage(twice));
+        }
+        return icon;
+    });
 }
 
 QIcon standardIcon(QStyle::StandardPixmap which)
@@ -43,8 +75,8 @@ QIcon standardIcon(QStyle::StandardPixmap which)
 QImage picture(const QString &name, qreal devicePixelRatio)
 {
     if (devicePixelRatio <= 1)
-        return QImage(QStringLiteral(":/pictures/%1.bmp").arg(name));
-    QImage image(QStringLiteral(":/pictures/%1@2x.bmp").arg(name));
+        return pixels(QStringLiteral(":/pictures/%1").arg(name));
+    QImage image = pixels(QStringLiteral(":/pictures/%1@2x").arg(name));
     if (devicePixelRatio != 2) {
         const QSize size = (QSizeF(image.size()) * (devicePixelRatio / 2)).toSize();
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

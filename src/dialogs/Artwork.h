@@ -8,13 +8,15 @@
 #include <QString>
 #include <QStyle>
 
-// The program's own pictures. They are drawn as SVG and compiled in as PNG
-// at one and two device pixels per pixel, the large pictures as bitmaps.
+// The program's own pictures. They are drawn as SVG and compiled in as their
+// pixels, at one and two device pixels per pixel (resources/CMakeLists.txt).
 namespace Artwork {
 
-QIcon icon(const QString &name);        // ":/icons/<name>.png"
-// ":/pictures/<name>.bmp", or <name>@2x.bmp above one device pixel per
-// pixel, scaled smoothly to ratios other than 2; the image carries the ratio.
+// ":/icons/<name>", with its @2x twin where the application's device-pixel
+// ratio is above one.
+QIcon icon(const QString &name);
+// ":/pictures/<name>", or <name>@2x above one device pixel per pixel, scaled
+// smoothly to ratios other than 2; the image carries the ratio.
 QImage picture(const QString &name, qreal devicePixelRatio = 1);
 QIcon programIcon();
 // The style's own icon, one for the run: a fresh one in every dialog would

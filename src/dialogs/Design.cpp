@@ -23,7 +23,10 @@ namespace Design {
 
 QFont font(const QString &family, int pixelSize, bool bold)
 {
-    QFont font(family);
+    // The stand-in asked for first: a family that is not installed sends Qt
+    // through fontconfig's fallbacks, a millisecond or more a family.
+    QFont font;
+    font.setFamilies(QFont::substitutes(family).mid(0, 1) << family);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;

@@ -236,6 +236,31 @@ void TfmBraet::setWindows(TfmIndstil *indstil, TfmAbout *about, TfmStatistik *st
     m_statistik = statistik;
 }
 
+// Made when first opened, not at start-up, and kept for the run: the
+// settings keep their choice and their page from one opening to the next.
+TfmIndstil &TfmBraet::indstil()
+{
+    if (!m_indstil)
+        m_indstil = new TfmIndstil(this);
+    return *m_indstil;
+}
+
+TfmAbout &TfmBraet::about()
+{
+    if (!m_about)
+        m_about = new TfmAbout(this);
+    return *m_about;
+}
+
+TfmStatistik &TfmBraet::statistik()
+{
+    if (!m_statistik) {
+        m_statistik = new TfmStatistik(this);
+        m_statistik->GameName = tr("Gitterspor");
+    }
+    return *m_statistik;
+}
+
 void TfmBraet::FormCreate()
 {
     m_splash = ShowSplash(m_titlePicture);
@@ -347,7 +372,8 @@ void TfmBraet::mouseMoveEvent(QMouseEvent *event)
 
 TDistanceMeasure TfmBraet::distanceMeasure() const
 {
-    return m_indstil ? m_indstil->distanceMeasure() : dmTaxi;
+    // settings never opened still hold their first choice
+    return m_indstil ? m_indstil->distanceMeasure() : TfmIndstil::FirstMeasure;
 }
 
 void TfmBraet::EnableCoordinateButtons(bool enabled)
@@ -409,7 +435,7 @@ bool TfmBraet::AskYesNo(const QString &question)
 
 bool TfmBraet::showSettings()
 {
-    return m_indstil && m_indstil->exec() == mrOk;
+    return indstil().exec() == mrOk;
 }
 
 bool TfmBraet::modalOpen() const
@@ -501,8 +527,7 @@ void TfmBraet::Vejledning1Click()
 
 void TfmBraet::AboutClick()
 {
-    if (m_about)
-        m_about->exec();
+    about().exec();
 }
 
 void TfmBraet::bbStatistikClick()
@@ -588,10 +613,8 @@ bool TfmBraet::showHintAt(QPoint pixel)
 
 void TfmBraet::ShowStatistics()
 {
-    if (!m_statistik)
-        return;
-    m_statistik->setReport(GuessText::statisticsReport(state()));
-    m_statistik->exec();
+    statistik().setReport(GuessText::statisticsReport(state()));
+    statistik().exec();
 }
 
 void TfmBraet::paintTaskPage(QPainter &painter, int resolution, const QString &title) const

@@ -37,7 +37,8 @@ public:
     explicit TfmBraet(std::unique_ptr<HiddenPlaceSource> places = nullptr, QWidget *parent = nullptr);
     ~TfmBraet() override;
 
-    // The windows created after this one at start-up.
+    // The settings, about and statistics windows. Each is made when first
+    // opened, unless given here beforehand.
     void setWindows(TfmIndstil *indstil, TfmAbout *about, TfmStatistik *statistik);
 
     TaskEngine &engine() { return m_engine; }
@@ -143,6 +144,9 @@ private:
     void createBoard();
     void enableArrowTimer();
     qint64 now() const { return m_clock(); }
+    TfmIndstil &indstil();
+    TfmAbout &about();
+    TfmStatistik &statistik();
 
     TaskEngine m_engine;
     CoordinateKeys *m_keys = nullptr;

@@ -62,6 +62,7 @@ TfmIndstil::TfmIndstil(QWidget *parent)
     rgAfstand = new RadioGroup({tr("Taxi afstand"), tr("Direkte afstand")}, distancePage);
     rgAfstand->setObjectName(QStringLiteral("rgAfstand"));
     rgAfstand->setGeometry(11, 8, 134, 57);
+    rgAfstand->setItemIndex(FirstMeasure == dmDirect ? 1 : 0);
     rgAfstand->setAccessibleName(tr("Afstandsmål"));
     TabbedNotebook1->addTab(distancePage, tr("Afstandsmål"));
 

@@ -34,6 +34,8 @@ class TfmIndstil : public QDialog
 public:
     explicit TfmIndstil(QWidget *parent = nullptr);
 
+    // The choice when the dialog is made.
+    static constexpr TDistanceMeasure FirstMeasure = dmTaxi;
     TDistanceMeasure distanceMeasure() const;
 
     QTabWidget *TabbedNotebook1 = nullptr;

@@ -6,24 +6,21 @@
 
 #include <memory>
 
-// The windows that live for the whole run, created in their order: the board
-// (which shows the splash), the settings, the about box and the statistics.
+// The windows of the run: the board window, which shows the splash and makes
+// the settings, about and statistics windows when they are first opened.
 class Startup
 {
 public:
-    // Before the application exists: the windowing system to run on.
-    static void choosePlatform();
-    // Names the help file and gives Qt's own texts in Danish, then creates
-    // the windows.
+    // Names the help file, then creates the board window.
     static std::unique_ptr<Startup> create();
     // Shows the board window, maximised.
-    void show();
+    void showBoard();
 
     TfmBraet &braet() { return *m_braet; }
 
 private:
     Startup();
 
-    // The board window owns the other three as its Qt children.
+    // The board window owns the others as its Qt children.
     std::unique_ptr<TfmBraet> m_braet;
 };

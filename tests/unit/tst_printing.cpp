@@ -475,6 +475,8 @@ private slots:
         });
         f.click(f.braet.bbPrint);
         QCOMPARE(error, QStringLiteral("Fejl:Printeren tog ikke imod udskriften. Se efter, at printeren er klar, og prøv igen."));
+        // a queue whose newest job is older than the document never got it
+        QCOMPARE(PrinterService::delivery({{7, false}}, 7, true), PrinterService::Delivery::NeverSent);
         PrinterService::reset();
     }
 };
