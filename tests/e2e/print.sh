@@ -163,7 +163,7 @@ xdotool key Escape
 sleep 0.3
 check "the statistics window closes" wait_window '^Spil statistik$' gone 3
 
-# a queue that refuses jobs, as a paused school printer does: the error is shown
+# a queue that refuses jobs (cupsreject): the error is shown
 cupsreject PDF
 click $((width - 216 + 18)) 20
 check "the name is asked for at a refusing queue" wait_window '^Skriv dit navn$' shown 5
