@@ -21,6 +21,7 @@
 #include "Visstat.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -54,6 +55,16 @@ qint64 monotonicMs()
     return clock.elapsed();
 }
 
+// To a screen reader the board window is the program's window, as a main
+// window is, not a filler: Orca 48 finds the active window among the frames
+// when it has missed the window's activation.
+QAccessibleInterface *windowFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("TfmBraet") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 // ---- TfmBraet ----
@@ -68,6 +79,7 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
         QAccessible::installFactory(BoardAccessible::panelFactory);
         QAccessible::installFactory(GuessLogAccessible::factory);
         QAccessible::installFactory(Announcer::factory);
+        QAccessible::installFactory(windowFactory);
         return true;
     }();
     Q_UNUSED(accessibleBoard);
