@@ -43,7 +43,7 @@ start_x() { # [bare]
     flock 9
     for attempt in 1 2 3; do
         rm -f "$WORK/display"
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 9>&- >"$WORK/xvfb.log" 2>&1 &
         xvfb=$!
         for _ in $(seq 200); do [ -s "$WORK/display" ] || ! kill -0 $xvfb 2>/dev/null && break; sleep 0.05; done
         export DISPLAY=:$(cat "$WORK/display" 2>/dev/null)
