@@ -83,16 +83,11 @@ for _ in $(seq 50); do # until the board window has the keyboard
     sleep 0.1
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WID" ] && break
 done
-# Orca learns the active window from its activation. On a busy machine the
-# program's accessibility can come up after the window was activated; then
-# the window is activated once more, as a user would by switching to it.
+# Orca learns the active window from its activation, which a busy machine can
+# bring before the program's accessibility: then the user switches windows.
 if ! heard "$before" "Start opgave"; then
     echo "$(date +%T.%3N) >>> (the window activated again)" >>"$SPEECH"
-    xmessage -geometry +0+0 "..." >/dev/null 2>&1 &
-    other=$!
-    for _ in $(seq 50); do xdotool search --onlyvisible --pid "$other" >/dev/null 2>&1 && break; sleep 0.1; done
-    xdotool windowactivate --sync "$(xdotool search --onlyvisible --pid "$other" | head -n 1)" >/dev/null 2>&1
-    kill "$other"
+    xmessage -geometry +0+0 . & sleep 1; kill $!
     xdotool windowactivate --sync "$WID" >/dev/null 2>&1
 fi
 check "Orca presents the game, \"Start opgave\" first" heard "$before" "Start opgave"
