@@ -8,8 +8,13 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <cstdio>
-#include <ctime>
+#ifdef Q_OS_WIN
+#define NOMINMAX
+#include <windows.h>
+#include <psapi.h>
+#endif
 
 // Lets the watched widget paint its first time, then prints the moment on
 // the monotonic clock, shared with the process that launched us, and the
@@ -34,6 +39,12 @@ public:
 
     static long peakResidentKiB()
     {
+#ifdef Q_OS_WIN
+        PROCESS_MEMORY_COUNTERS counters{};
+        if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+            return -1;
+        return long(counters.PeakWorkingSetSize / 1024);
+#endif
         QFile status(QStringLiteral("/proc/self/status"));
         if (!status.open(QIODevice::ReadOnly))
             return -1;
@@ -51,9 +62,9 @@ protected:
             return false;
         m_filtered->removeEventFilter(this);
         watched->event(event);
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        const long long ns = now.tv_sec * 1000000000LL + now.tv_nsec;
+        // the clock the launcher reads: CLOCK_MONOTONIC, QueryPerformanceCounter on Windows
+        const long long ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                 std::chrono::steady_clock::now().time_since_epoch()).count();
         QTimer::singleShot(0, [ns] {
             std::printf("FIRSTPAINT %lld %ld\n", ns, peakResidentKiB());
             std::fflush(stdout);

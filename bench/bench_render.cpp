@@ -7,6 +7,7 @@
 #include "BoardGrid.h"
 #include "Braet.h"
 #include "GuessText.h"
+#include "HoverHint.h"
 #include "Indstil.h"
 #include "TaskEngine.h"
 #include "TaskPage.h"
@@ -34,9 +35,10 @@ private:
 };
 
 // Answers every request and asks nothing: the rules alone.
-class QuietView : public TaskView
+class QuietView : public TaskView, public BoardView
 {
 public:
+    BoardView &boardView() override { return *this; }
     void EnableCoordinateButtons(bool) override {}
     void arrowStart(char16_t) override {}
     void arrowSwitch(char16_t) override {}
@@ -58,6 +60,7 @@ class BenchRender : public QObject
     TfmBraet *m_braet = nullptr;
     TfmIndstil *m_indstil = nullptr;
     TfmStatistik *m_statistik = nullptr;
+    qint64 m_clock = 0;
     QTemporaryDir m_dir;
 
     void playSixGuesses()
@@ -68,7 +71,7 @@ class BenchRender : public QObject
             m_braet->engine().btX0Click(i);
             m_braet->engine().btY0Click((s.HiddenY + 1 + i) % 11);
         }
-        QTest::mouseClick(m_braet->sgNet, Qt::LeftButton, {}, QPoint(200, 20));
+        QTest::mouseClick(m_braet->board->sgNet, Qt::LeftButton, {}, QPoint(200, 20));
     }
 
     std::unique_ptr<QPrinter> pdfPrinter(const QString &file, int resolution)
@@ -100,10 +103,10 @@ private slots:
     void initTestCase()
     {
         m_braet = new TfmBraet(std::make_unique<PlacesInOrder>());
-        m_indstil = new TfmIndstil(m_braet);
-        m_statistik = new TfmStatistik(m_braet);
+        m_indstil = &m_braet->windows().indstil();
+        m_statistik = &m_braet->windows().statistik();
         m_indstil->rgAfstand->setItemIndex(1);
-        m_braet->setWindows(m_indstil, nullptr, m_statistik);
+        m_braet->board->paHint->setClock([this] { return m_clock; });
         m_braet->resize(1024, 700);
         m_braet->show();
         playSixGuesses();
@@ -117,24 +120,24 @@ private slots:
     {
         QImage image(330, 330, QImage::Format_RGB32);
         QBENCHMARK {
-            m_braet->sgNet->render(&image);
+            m_braet->board->sgNet->render(&image);
         }
     }
 
     void guessLog()
     {
         QBENCHMARK {
-            m_braet->DrawGuessLog();
+            m_braet->board->DrawGuessLog();
         }
     }
 
     void hintTick()
     {
         const TGuess &first = m_braet->state().Guesses[1];
-        m_braet->sgNetMouseMove(QPoint(first.X * 30 + 15, (10 - first.Y) * 30 + 15));
-        m_braet->LastBoardMove -= 1000;
+        m_braet->board->paHint->pointerMoved(QPoint(first.X * 30 + 15, (10 - first.Y) * 30 + 15));
+        m_clock += 1000;
         QBENCHMARK {
-            m_braet->tiHintTimer();
+            m_braet->board->paHint->tiHintTimer();
         }
     }
 

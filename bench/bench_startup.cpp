@@ -10,8 +10,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -23,9 +23,8 @@ struct Sample {
 
 long long monotonicNs()
 {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1000000000LL + now.tv_nsec;
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 bool runOnce(const QString &program, Sample &sample)

@@ -10,7 +10,9 @@
 # The system is kept in /var/cache/gitterspor/RELEASE and reused for a week;
 # after that, or when it is broken, it is made anew. The repository's tracked
 # files (as they are in the working tree) and its history are copied into
-# it. Needs root.
+# it. What a command keeps for longer than the system (Qt built for
+# Windows) lives beside it in RELEASE.kept, seen inside as
+# /var/cache/gitterspor. Needs root.
 set -euo pipefail
 release=${1:?usage: on-release.sh RELEASE COMMAND...}
 shift
@@ -27,7 +29,7 @@ unmount_all() {
     for pid in /proc/[0-9]*; do
         [ "$(readlink "$pid/root" 2>/dev/null)" = "$(realpath -m "$ROOT")" ] && kill -KILL "${pid#/proc/}" 2>/dev/null
     done
-    for dir in sys dev proc; do
+    for dir in var/cache/gitterspor sys dev proc; do
         if mounted $dir; then umount -R "$ROOT/$dir" 2>/dev/null || umount -R -l "$ROOT/$dir"; fi
     done
     return 0
@@ -51,6 +53,8 @@ chmod 1777 "$ROOT/tmp"
 mounted proc || mount -t proc proc "$ROOT/proc"
 mounted dev || { mount --rbind /dev "$ROOT/dev" && mount --make-rslave "$ROOT/dev"; }
 mounted sys || mount -t sysfs sys "$ROOT/sys"
+mkdir -p "$ROOT.kept" "$ROOT/var/cache/gitterspor"
+mounted var/cache/gitterspor || mount --bind "$ROOT.kept" "$ROOT/var/cache/gitterspor"
 
 # A fresh copy of the repository and its working tree each time, without
 # any build folder: nothing is left from a run before.

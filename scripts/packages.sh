@@ -7,3 +7,9 @@ TEST_PACKAGES=(xvfb xauth x11-utils icewm xdotool imagemagick cups cups-bsd cups
                poppler-utils tesseract-ocr tesseract-ocr-dan weston orca python3-pyatspi dbus-x11 at-spi2-core
                speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins desktop-file-utils appstream dpkg-dev file lintian man-db
                build-essential debhelper blhc autopkgtest)
+# Inside Debian 13: Qt for Windows built with MinGW-w64, the installer, and
+# Wine to test it in.
+WINDOWS_PACKAGES=(cmake ninja-build g++ dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n fonts-liberation2
+                  msitools wixl zip wine wine64 xvfb xauth x11-utils icewm xdotool imagemagick
+                  tesseract-ocr tesseract-ocr-dan cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils)

@@ -3,8 +3,9 @@
 //
 // Renders an SVG at build time, so that the program loads ready pictures
 // instead of parsing SVG at start-up.
-//   render_svg IN.svg OUT SCALE        the SVG's own size times SCALE
+//   render_svg IN.svg OUT RATIO        the SVG's own size times RATIO (1.5, say)
 //   render_svg IN.svg OUT --size N     N x N pixels
+//   render_svg IN.svg OUT.ico --size N,M,...   a Windows icon of these sizes
 // OUT ending in .png is a PNG (the icons installed for the desktop). OUT
 // ending in .pixels holds the pixels as they lie in memory, as Artwork reads
 // them: width, height and QImage format as 32-bit integers, then the rows.
@@ -16,10 +17,51 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QBuffer>
 #include <QSvgRenderer>
 
 #include <cstdint>
 #include <cstdio>
+
+static QImage render(QSvgRenderer &renderer, QSize size, bool opaque)
+{
+    QImage image(size, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    image.fill(opaque ? Qt::white : Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+// An icon file of PNG images, one per size, as Windows reads them from
+// Vista on.
+static bool writeIco(QSvgRenderer &renderer, const QStringList &sizes, const QString &path)
+{
+    QList<QByteArray> pngs;
+    for (const QString &size : sizes) {
+        const int n = size.toInt();
+        if (n < 1 || n > 256)
+            return false;
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        render(renderer, QSize(n, n), false).save(&png, "PNG");
+        pngs.append(png.data());
+    }
+    QByteArray ico;
+    auto put16 = [&ico](quint16 v) { ico.append(char(v & 0xff)).append(char(v >> 8)); };
+    auto put32 = [&](quint32 v) { put16(v & 0xffff); put16(v >> 16); };
+    put16(0), put16(1), put16(quint16(pngs.size()));
+    quint32 offset = 6 + 16 * pngs.size();
+    for (qsizetype i = 0; i < pngs.size(); ++i) {
+        const int n = sizes[i].toInt();
+        ico.append(char(n & 0xff)).append(char(n & 0xff)).append(char(0)).append(char(0)); // 256 is 0
+        put16(1), put16(32), put32(quint32(pngs[i].size())), put32(offset);
+        offset += pngs[i].size();
+    }
+    for (const QByteArray &png : pngs)
+        ico.append(png);
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(ico) == ico.size();
+}
 
 int main(int argc, char *argv[])
 {
@@ -35,19 +77,17 @@ int main(int argc, char *argv[])
     QSvgRenderer renderer(args[1]);
     if (!renderer.isValid())
         return 1;
+    if (args[2].endsWith(QLatin1String(".ico")) && args.size() > 4)
+        return writeIco(renderer, args[4].split(QLatin1Char(',')), args[2]) ? 0 : 1;
     QSize size = renderer.defaultSize();
     if (args[3] == QLatin1String("--size") && args.size() > 4)
         size = QSize(args[4].toInt(), args[4].toInt());
     else
-        size *= args[3].toInt();
+        size = (QSizeF(size) * args[3].toDouble()).toSize();
     if (size.isEmpty())
         return 1;
     const bool opaque = QFileInfo(args[2]).dir().dirName() == QLatin1String("pictures");
-    QImage image(size, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-    image.fill(opaque ? Qt::white : Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    painter.end();
+    const QImage image = render(renderer, size, opaque);
     if (!args[2].endsWith(QLatin1String(".pixels")))
         return image.save(args[2]) ? 0 : 1;
     QFile out(args[2]);

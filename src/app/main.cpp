@@ -12,11 +12,14 @@ namespace {
 // Wayland desktop also offers X11 (XWayland), the game runs as an X11 client:
 // its windows are placed in the centre of the screen, which a Wayland client
 // cannot do, and the window manager draws their frames. Natively on Wayland
-// otherwise, or when the user says so.
+// otherwise, or when the user says so. Windows has one windowing system
+// (under Wine, too, where DISPLAY is set).
 void choosePlatform()
 {
+#ifndef Q_OS_WIN
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+#endif
 }
 
 // The game is Danish whatever the user's locale, and so are the dialogs and

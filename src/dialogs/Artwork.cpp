@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QResource>
 
+#include <iterator>
 #include <cstdint>
 #include <cstring>
 
@@ -38,6 +39,32 @@ static QImage pixels(const QString &path)
     return image;
 }
 
+// The ratios the artwork is rendered at besides 1 (resources/CMakeLists.txt).
+constexpr qreal Ratios[] = {GITTERSPOR_ARTWORK_RATIOS};
+
+// The rendering for a device-pixel ratio: its own where there is one, else
+// the next larger one (to be scaled down); 1 at ratio 1 and below.
+static qreal renderedRatio(qreal ratio)
+{
+    if (ratio <= 1)
+        return 1;
+    for (qreal r : Ratios) {
+        if (r >= ratio - 0.001)
+            return r;
+    }
+    return std::end(Ratios)[-1];
+}
+
+static QImage pixelsAt(const QString &path, qreal ratio)
+{
+    const qreal rendered = renderedRatio(ratio);
+    if (rendered <= 1)
+        return pixels(path);
+    QImage image = pixels(QStringLiteral("%1@%2x").arg(path).arg(rendered));
+    image.setDevicePixelRatio(rendered);
+    return image;
+}
+
 template <typename Make>
 static QIcon cachedIcon(const QString &key, Make make)
 {
@@ -54,13 +81,11 @@ QIcon icon(const QString &name)
     return cachedIcon(name, [&name] {
         // Built from pixmaps, not from a file name: a file name sends QIcon
         // looking through the icon engine plugins for one that reads it.
+        const QString path = QStringLiteral(":/icons/%1").arg(name);
         QIcon icon;
-        icon.addPixmap(QPixmap::fromImage(pixels(QStringLiteral(":/icons/%1").arg(name))));
-        if (qApp->devicePixelRatio() > 1) {
-            QImage twice = pixels(QStringLiteral(":/icons/%1@2x").arg(name));
-            twice.setDevicePixelRatio(2);
-            icon.addPixmap(QPixmap::fromImage(twice));
-        }
+        icon.addPixmap(QPixmap::fromImage(pixels(path)));
+        if (qApp->devicePixelRatio() > 1)
+            icon.addPixmap(QPixmap::fromImage(pixelsAt(path, qApp->devicePixelRatio())));
         return icon;
     });
 }
@@ -74,14 +99,12 @@ QIcon standardIcon(QStyle::StandardPixmap which)
 
 QImage picture(const QString &name, qreal devicePixelRatio)
 {
-    if (devicePixelRatio <= 1)
-        return pixels(QStringLiteral(":/pictures/%1").arg(name));
-    QImage image = pixels(QStringLiteral(":/pictures/%1@2x").arg(name));
-    if (devicePixelRatio != 2) {
-        const QSize size = (QSizeF(image.size()) * (devicePixelRatio / 2)).toSize();
+    QImage image = pixelsAt(QStringLiteral(":/pictures/%1").arg(name), devicePixelRatio);
+    if (devicePixelRatio > 1 && image.devicePixelRatio() != devicePixelRatio) {
+        const QSize size = (QSizeF(image.size()) * (devicePixelRatio / image.devicePixelRatio())).toSize();
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(devicePixelRatio);
     }
-    image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }
 

@@ -9,14 +9,16 @@
 #include <QStyle>
 
 // The program's own pictures. They are drawn as SVG and compiled in as their
-// pixels, at one and two device pixels per pixel (resources/CMakeLists.txt).
+// pixels, at each device-pixel ratio from 1 to 3 that screens commonly have
+// (resources/CMakeLists.txt).
 namespace Artwork {
 
-// ":/icons/<name>", with its @2x twin where the application's device-pixel
-// ratio is above one.
+// ":/icons/<name>", with its rendering at the application's device-pixel
+// ratio where that is above one.
 QIcon icon(const QString &name);
-// ":/pictures/<name>", or <name>@2x above one device pixel per pixel, scaled
-// smoothly to ratios other than 2; the image carries the ratio.
+// ":/pictures/<name>" as rendered at this device-pixel ratio; a ratio it was
+// not rendered at is scaled down smoothly from the next larger one. The
+// image carries the ratio.
 QImage picture(const QString &name, qreal devicePixelRatio = 1);
 QIcon programIcon();
 // The style's own icon, one for the run: a fresh one in every dialog would

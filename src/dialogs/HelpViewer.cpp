@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "HelpViewer.h"
 #include "Artwork.h"
-#include "Design.h"
 #include "MessageDlg.h"
+#include "WindowPlacement.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -109,6 +109,6 @@ HelpViewer::HelpViewer(const QUrl &source)
     });
 
     m_browser->setSource(source);
-    const QRect screen = Design::screenArea(this, true);
+    const QRect screen = WindowPlacement::screenArea(this, true);
     resize(std::min(720, screen.width() - 40), std::min(640, screen.height() - 60));
 }

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "MessageDlg.h"
 #include "Artwork.h"
-#include "Design.h"
+#include "Fonts.h"
 #include "GlyphButton.h"
+#include "WindowOwners.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -63,13 +65,13 @@ std::function<void(int)> g_openHelp;
 
 QFont dialogFont(bool bold)
 {
-    return Design::font(QStringLiteral("MS Sans Serif"), 11, bold);
+    return Fonts::font(QStringLiteral("MS Sans Serif"), 11, bold);
 }
 
 } // namespace
 
 MessageDialog::MessageDialog(QWidget *parent)
-    : QDialog(parent, Design::DialogFlags)
+    : QDialog(parent, WindowPlacement::DialogFlags)
 {
 }
 
@@ -96,11 +98,11 @@ void MessageDialog::keyPressEvent(QKeyEvent *event)
 std::unique_ptr<MessageDialog> CreateMessageDialogDk(const QString &text, TDialogKind kind, TDialogButtons buttons)
 {
     std::unique_ptr<MessageDialog> dialog(new MessageDialog(nullptr));
-    Design::setOwner(dialog.get());
+    WindowOwners::setOwner(dialog.get());
     dialog->setFont(dialogFont(true));
     const KindInfo &info = kinds[kind <= dkCustom ? kind : dkCustom];
 
-    const QRect screen = Design::screenArea(dialog.get());
+    const QRect screen = WindowPlacement::screenArea(dialog.get());
     const QRect measured = QFontMetrics(dialog->font())
                                .boundingRect(QRect(0, 0, screen.width() / 2, 0),
                                              Qt::AlignLeft | Qt::TextWordWrap, text);
@@ -203,7 +205,7 @@ std::unique_ptr<MessageDialog> CreateMessageDialogDk(const QString &text, TDialo
     dialog->setFixedSize(clientWidth, clientHeight);
     dialog->setWindowTitle(info.createCaption ? QCoreApplication::translate("MessageDialog", info.createCaption)
                                               : QFileInfo(programPath()).fileName());
-    Design::centreOnScreen(dialog.get());
+    WindowPlacement::centreOnScreen(dialog.get());
     return dialog;
 }
 

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QList>
 #include <QString>
 
 class QPainter;
@@ -26,20 +25,8 @@ public:
     // Ends the document; reports the error itself and returns false when the
     // printer did not take it whole. Qt reports success for a job that the
     // print queue refused, for one it never sent, and for a file it could not
-    // write: the queue is asked about this job.
+    // write: the queue's answer is looked at (PrintQueue).
     static bool end(QPainter &painter);
-
-    // A job of this user in a print queue.
-    struct QueueJob {
-        int id = 0;
-        bool failed = false; // cancelled or aborted: nothing is printed
-    };
-    enum class Delivery { Taken, Refused, NeverSent };
-    // What became of the job handed to a queue whose newest job of this user
-    // was newestBefore when the document began: the jobs of this user in
-    // the queue now, and whether the queue takes jobs. A paused queue takes
-    // them and holds them.
-    static Delivery delivery(const QList<QueueJob> &jobs, int newestBefore, bool queueAccepts);
 
     // Tests print to a file instead of a queue.
     static void useFileForTesting(const QString &pdfPath);

@@ -19,24 +19,24 @@ TaskEngine::~TaskEngine() = default;
 void TaskEngine::arrowStart(char16_t caption)
 {
     m_state.ArrowCaption = caption;
-    m_view.arrowStart(caption);
+    m_view.boardView().arrowStart(caption);
 }
 
 void TaskEngine::arrowSwitch(char16_t caption)
 {
     m_state.ArrowCaption = caption;
-    m_view.arrowSwitch(caption);
+    m_view.boardView().arrowSwitch(caption);
 }
 
 void TaskEngine::arrowStop()
 {
-    m_view.arrowStop();
+    m_view.boardView().arrowStop();
 }
 
 void TaskEngine::setSolveButtonVisible(bool visible)
 {
     m_state.SolveButtonShown = visible;
-    m_view.setSolveButtonVisible(visible);
+    m_view.boardView().setSolveButtonVisible(visible);
 }
 
 void TaskEngine::ClearBoard()
@@ -45,11 +45,11 @@ void TaskEngine::ClearBoard()
         for (auto &cell : column)
             cell = TCellMarks{};
     }
-    m_view.repaintBoard();
+    m_view.boardView().repaintBoard();
     m_state.GuessNo = 1;
     for (int n = 1; n <= MaxGuesses; ++n)
         m_state.Guesses[n] = TGuess{};
-    m_view.DrawGuessLog();
+    m_view.boardView().DrawGuessLog();
 }
 
 void TaskEngine::BeginTask(TTaskMode mode)
@@ -58,9 +58,9 @@ void TaskEngine::BeginTask(TTaskMode mode)
     m_state.Mode = mode;
     // A leftover "Løs opgaven" would let a running task be dropped unasked.
     setSolveButtonVisible(false);
-    m_view.EnableCoordinateButtons(true);
+    m_view.boardView().EnableCoordinateButtons(true);
     arrowStart(ArrowExpectX);
-    m_view.DrawGuessLog();
+    m_view.boardView().DrawGuessLog();
     if (mode == tmComputerTask) {
         const auto [x, y] = m_places->nextPlace();
         m_state.HiddenX = x;
@@ -74,7 +74,7 @@ void TaskEngine::BeginPlacing()
     m_state.GuessNo = 1;
     m_state.Mode = tmPlacing;
     setSolveButtonVisible(false);
-    m_view.EnableCoordinateButtons(true);
+    m_view.boardView().EnableCoordinateButtons(true);
     arrowStart(ArrowExpectX);
 }
 
@@ -82,7 +82,7 @@ void TaskEngine::EndTask()
 {
     arrowStop();
     m_state.Mode = tmIdle;
-    m_view.EnableCoordinateButtons(false);
+    m_view.boardView().EnableCoordinateButtons(false);
     if (m_state.SolveButtonShown)
         setSolveButtonVisible(false); // a placing given up: nothing left to solve
 }
@@ -97,7 +97,7 @@ void TaskEngine::ShowSettings()
 {
     if (m_view.showSettings()) {
         ClearBoard();
-        m_view.DrawGuessLog();
+        m_view.boardView().DrawGuessLog();
     }
 }
 
@@ -124,8 +124,8 @@ void TaskEngine::RegisterGuess()
             ++m_state.SolvedIn[m_state.GuessNo];
         EndTask();
     }
-    m_view.repaintBoard();
-    m_view.DrawGuessLog();
+    m_view.boardView().repaintBoard();
+    m_view.boardView().DrawGuessLog();
 }
 
 void TaskEngine::askThen(const char *question, void (TaskEngine::*start)())
@@ -167,7 +167,7 @@ void TaskEngine::btX0Click(int value)
     if (m_state.isSearch())
         m_state.Guesses[m_state.GuessNo].X = value;
     arrowSwitch(ArrowExpectY);
-    m_view.DrawGuessLog();
+    m_view.boardView().DrawGuessLog();
 }
 
 void TaskEngine::btY0Click(int value)
@@ -186,7 +186,7 @@ void TaskEngine::btY0Click(int value)
         RegisterGuess();
         if (m_state.isSearch()) {
             if (m_state.GuessNo == MaxGuesses) {
-                m_view.DrawGuessLog();
+                m_view.boardView().DrawGuessLog();
                 AbandonTask();
             } else {
                 arrowSwitch(ArrowExpectX);
@@ -204,7 +204,7 @@ void TaskEngine::btY0Click(int value)
     m_state.HiddenX = m_state.ChosenX;
     m_state.HiddenY = m_state.ChosenY;
     setSolveButtonVisible(true);
-    m_view.repaintBoard();
+    m_view.boardView().repaintBoard();
 }
 
 void TaskEngine::btLoesClick()
@@ -233,5 +233,5 @@ void TaskEngine::sgNetMouseUp(MouseButton button, int x, int y)
                 cell.YellowMark = !cell.YellowMark;
         }
     }
-    m_view.repaintBoard();
+    m_view.boardView().repaintBoard();
 }

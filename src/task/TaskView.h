@@ -6,12 +6,12 @@
 
 #include <QString>
 
-// What the rules ask of the window around them. The board window answers these
-// requests in the game; tests answer them with a recording fake.
-class TaskView
+// What the rules ask of the board: its buttons, the arrow prompt, the grid and
+// the guess log.
+class BoardView
 {
 public:
-    virtual ~TaskView() = default;
+    virtual ~BoardView() = default;
 
     virtual void EnableCoordinateButtons(bool enabled) = 0;
     // Show the prompt with this caption and restart its blinking.
@@ -22,6 +22,17 @@ public:
     virtual void setSolveButtonVisible(bool visible) = 0;
     virtual void repaintBoard() = 0;
     virtual void DrawGuessLog() = 0;
+};
+
+// What the rules ask of the window around them: the board, questions and
+// settings. The board window answers these requests in the game; tests
+// answer them with a recording fake.
+class TaskView
+{
+public:
+    virtual ~TaskView() = default;
+
+    virtual BoardView &boardView() = 0;
     virtual bool AskYesNo(const QString &question) = 0;
     // Shows the settings dialog modally; true when it was closed with OK.
     virtual bool showSettings() = 0;

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "About.h"
 #include "Artwork.h"
-#include "Design.h"
+#include "Fonts.h"
 #include "GlyphButton.h"
 #include "MessageDlg.h"
+#include "WindowPlacement.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -15,7 +16,7 @@ namespace {
 QLabel *arialLabel(const QString &text, int pixelSize, bool bold, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(Design::font(QStringLiteral("Arial"), pixelSize, bold));
+    label->setFont(Fonts::font(QStringLiteral("Arial"), pixelSize, bold));
     QPalette black = label->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(black);
@@ -25,11 +26,11 @@ QLabel *arialLabel(const QString &text, int pixelSize, bool bold, QWidget *paren
 } // namespace
 
 TfmAbout::TfmAbout(QWidget *parent)
-    : QDialog(parent, Design::DialogFlags)
+    : QDialog(parent, WindowPlacement::DialogFlags)
 {
     setObjectName(QStringLiteral("fmAbout"));
     setWindowTitle(tr("Om Gitterspor"));
-    setFont(Design::font(QStringLiteral("System"), 13));
+    setFont(Fonts::font(QStringLiteral("System"), 13));
     setFixedSize(298, 213);
 
     auto *panel = new QFrame(this);
@@ -37,7 +38,7 @@ TfmAbout::TfmAbout(QWidget *parent)
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
     panel->setGeometry(8, 8, 281, 161);
-    panel->setFont(Design::font(QStringLiteral("MS Sans Serif"), 13));
+    panel->setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 13));
 
     auto *icon = new QLabel(panel);
     icon->setObjectName(QStringLiteral("ProgramIcon"));
@@ -56,12 +57,12 @@ TfmAbout::TfmAbout(QWidget *parent)
     OKButton = new GlyphButton(tr("OK"), Artwork::icon(QStringLiteral("ok")), QSize(18, 18), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(111, 178, 77, 27);
-    OKButton->setFont(Design::font(QStringLiteral("MS Sans Serif"), 11, true));
+    OKButton->setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 11, true));
     OKButton->setDefault(true);
     OKButton->setFocus();
     connect(OKButton, &QPushButton::clicked, this, [this] { done(mrOk); });
 
-    Design::centreOnScreen(this);
+    WindowPlacement::centreOnScreen(this);
 }
 
 void TfmAbout::reject()

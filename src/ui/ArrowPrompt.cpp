@@ -8,6 +8,52 @@ ArrowPrompt::ArrowPrompt(QWidget *parent)
     : QWidget(parent)
 {
     setAccessibleName(tr("Vælg en x-værdi"));
+    tiArrow.setInterval(1000);
+    connect(&tiArrow, &QTimer::timeout, this, &ArrowPrompt::tiArrowTimer);
+}
+
+void ArrowPrompt::start(char16_t caption)
+{
+    setCaption(caption);
+    show();
+    restartBlinking();
+}
+
+void ArrowPrompt::switchTo(char16_t caption)
+{
+    setCaption(caption);
+    restartBlinking();
+}
+
+void ArrowPrompt::stop()
+{
+    hide();
+    tiArrow.stop();
+}
+
+void ArrowPrompt::restartBlinking()
+{
+    ArrowTicks = 0;
+    // starting a running timer would restart its period
+    if (!tiArrow.isActive())
+        tiArrow.start();
+}
+
+void ArrowPrompt::tiArrowTimer()
+{
+    ++ArrowTicks;
+    if (ArrowTicks > 6) {
+        show();
+        tiArrow.stop();
+        return;
+    }
+    if (isVisible()) {
+        hide();
+        tiArrow.setInterval(100);
+    } else {
+        show();
+        tiArrow.setInterval(1000);
+    }
 }
 
 void ArrowPrompt::setCaption(char16_t caption)

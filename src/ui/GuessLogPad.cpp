@@ -3,7 +3,7 @@
 #include "GuessLogPad.h"
 #include "Announcer.h"
 #include "Artwork.h"
-#include "Design.h"
+#include "Fonts.h"
 
 #include <QPainter>
 
@@ -20,7 +20,7 @@ constexpr int LineStep = 20;
 
 GuessLogPad::GuessLogPad(QWidget *parent)
     : QWidget(parent)
-    , m_font(Design::font(QStringLiteral("Arial"), 12))
+    , m_font(Fonts::font(QStringLiteral("Arial"), 12))
     , m_announcer(new Announcer(this))
 {
     setAccessibleName(GuessText::logName());

@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "Indstil.h"
 #include "Artwork.h"
-#include "Design.h"
+#include "Fonts.h"
 #include "GlyphButton.h"
 #include "MessageDlg.h"
 #include "PrinterService.h"
+#include "WindowPlacement.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
@@ -48,7 +49,7 @@ TfmIndstil::TfmIndstil(QWidget *parent)
 {
     setObjectName(QStringLiteral("fmIndstil"));
     setWindowTitle(tr("Indstillinger"));
-    setFont(Design::font(QStringLiteral("MS Sans Serif"), 11));
+    setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 11));
     setAutoFillBackground(true);
     QPalette silver = palette();
     silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
@@ -71,7 +72,7 @@ TfmIndstil::TfmIndstil(QWidget *parent)
                                      QSize(20, 20), printerPage);
     bbPrinterSetup->setObjectName(QStringLiteral("bbPrinterSetup"));
     bbPrinterSetup->setGeometry(7, 18, 122, 31);
-    bbPrinterSetup->setFont(Design::font(QStringLiteral("Arial"), 11));
+    bbPrinterSetup->setFont(Fonts::font(QStringLiteral("Arial"), 11));
     bbPrinterSetup->setToolTip(tr("Printer opsætning"));
     bbPrinterSetup->setAutoDefault(false);
     TabbedNotebook1->addTab(printerPage, tr("Printer"));
@@ -113,7 +114,7 @@ void TfmIndstil::showEvent(QShowEvent *event)
 {
     if (!m_shownBefore) {
         m_shownBefore = true;
-        Design::centreOnScreen(this);
+        WindowPlacement::centreOnScreen(this);
     }
     QDialog::showEvent(event);
 }

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "Navn.h"
 #include "Artwork.h"
-#include "Design.h"
+#include "Fonts.h"
 #include "GlyphButton.h"
 #include "MessageDlg.h"
+#include "WindowOwners.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -18,11 +20,11 @@ QString g_playerName;
 }
 
 TfmBrugerNavn::TfmBrugerNavn(QWidget *parent)
-    : QDialog(parent, Design::DialogFlags)
+    : QDialog(parent, WindowPlacement::DialogFlags)
 {
     setObjectName(QStringLiteral("fmBrugerNavn"));
     setWindowTitle(tr("Skriv dit navn"));
-    setFont(Design::font(QStringLiteral("MS Sans Serif"), 11));
+    setFont(Fonts::font(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(304, 76);
 
     Label1 = new QLabel(tr("Skriv dit navn"), this);
@@ -47,7 +49,7 @@ TfmBrugerNavn::TfmBrugerNavn(QWidget *parent)
     connect(OKBtn, &QPushButton::clicked, this, [this] { done(mrOk); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { done(mrCancel); });
 
-    Design::centreOnScreen(this);
+    WindowPlacement::centreOnScreen(this);
 }
 
 void TfmBrugerNavn::reject()
@@ -79,7 +81,7 @@ const QString &PlayerName()
 bool AskPlayerName()
 {
     TfmBrugerNavn dialog(nullptr);
-    Design::setOwner(&dialog);
+    WindowOwners::setOwner(&dialog);
     dialog.edNavn->setText(g_playerName);
     if (dialog.exec() != mrOk)
         return false;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
 #include "Splash.h"
-#include "Design.h"
+#include "WindowPlacement.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -48,7 +48,7 @@ TfmSplash *ShowSplash(const QPixmap &picture, QWidget *owner)
 {
     auto *splash = new TfmSplash(picture, owner);
     splash->resize(picture.deviceIndependentSize().toSize());
-    Design::centreOnScreen(splash);
+    WindowPlacement::centreOnScreen(splash);
     splash->show();
     return splash;
 }

@@ -6,12 +6,14 @@
 
 #include <memory>
 
-// The windows of the run: the board window, which shows the splash and makes
-// the settings, about and statistics windows when they are first opened.
+// The start of the run: the help, what screen readers are told, and the
+// board window, which shows the splash; the settings, about and statistics
+// windows are made when first opened (RunWindows).
 class Startup
 {
 public:
-    // Names the help file, then creates the board window.
+    // Names the help file and installs the accessibility, then creates the
+    // board window.
     static std::unique_ptr<Startup> create();
     // Shows the board window, maximised.
     void showBoard();

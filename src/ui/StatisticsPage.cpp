@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
 #include "StatisticsPage.h"
-#include "Design.h"
+#include "Fonts.h"
 
 #include <QPainter>
 
@@ -32,7 +32,7 @@ QList<TaskPage::PrintedText> StatisticsPage::paint(QPainter &painter, int pageWi
 void StatisticsPage::PrintLine(QPainter &painter, const QString &text, int size, bool underlined, int resolution)
 {
     const int height = TaskPage::pixelsForPoints(size, resolution);
-    QFont font = Design::typewriterFont(height);
+    QFont font = Fonts::typewriterFont(height);
     font.setUnderline(underlined);
     painter.setFont(font);
     TaskPage::writeText(painter, {PrintLeft, PrintTop}, text, m_printed);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "TaskPage.h"
 #include "BoardPainter.h"
-#include "Design.h"
+#include "Fonts.h"
 #include "GuessText.h"
 
 #include <QFontMetrics>
@@ -41,7 +41,7 @@ QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &sta
     const int b = g.cell;
     constexpr int rows = LatticeSize;
 
-    QFont font = Design::typewriterFont(pixelsForPoints(g.textPoints + 2, resolution));
+    QFont font = Fonts::typewriterFont(pixelsForPoints(g.textPoints + 2, resolution));
     font.setUnderline(true);
     painter.setPen(Qt::black);
     painter.setFont(font);

@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "Visstat.h"
 #include "Artwork.h"
-#include "Design.h"
+#include "Fonts.h"
 #include "GlyphButton.h"
 #include "MessageDlg.h"
 #include "Navn.h"
 #include "PrintJob.h"
+#include "WindowPlacement.h"
 
 #include <QFrame>
 #include <QPainter>
@@ -25,13 +26,13 @@ TfmStatistik::TfmStatistik(QWidget *parent)
 {
     setObjectName(QStringLiteral("fmStatistik"));
     setWindowTitle(tr("Spil statistik"));
-    setFont(Design::typewriterFont(MemoFontPixels));
+    setFont(Fonts::typewriterFont(MemoFontPixels));
     resize(470 - 8, 396 - 27);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    const QFont small = Design::font(QStringLiteral("MS Sans Serif"), 11);
+    const QFont small = Fonts::font(QStringLiteral("MS Sans Serif"), 11);
     BitBtn1 = new GlyphButton(tr("Udskriv"), Artwork::icon(QStringLiteral("printer-lille")), QSize(16, 16), Panel1);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(9, 2, 80, 33);
@@ -84,7 +85,7 @@ void TfmStatistik::showEvent(QShowEvent *event)
     FormShow();
     if (!m_shownBefore) {
         m_shownBefore = true;
-        Design::centreOnScreen(this);
+        WindowPlacement::centreOnScreen(this);
     }
     QDialog::showEvent(event);
 }

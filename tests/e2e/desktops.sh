@@ -14,25 +14,6 @@ mkdir -p "$OUT"
 export LANG=da_DK.UTF-8 XDG_RUNTIME_DIR=$WORK/run
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 
-# Whether a pixel has the window's green, 0x408000.
-green() { test "$(pixel "$1" "$2" "$3")" = "0,128,64"; }
-# Whether the coordinate buttons stand at their 30-px pitch from the client
-# origin (X0, Y0): a button face at every place, the window's green between.
-buttons_at_pitch() { # png X0 Y0
-    local n
-    for n in $(seq 0 10); do
-        green "$1" $(($2 + 45 + 30 * n + 12)) $(($3 + 427)) && return 1
-        green "$1" $(($2 + 45 + 30 * n + 27)) $(($3 + 427)) || return 1
-        green "$1" $(($2 + 27)) $(($3 + 84 + 30 * (10 - n) + 12)) && return 1
-        green "$1" $(($2 + 27)) $(($3 + 84 + 30 * (10 - n) + 27)) || return 1
-    done
-}
-# The words the notepad shows, read off the screen.
-notepad_words() { # png X0 Y0
-    convert "$1" -crop "241x120+$(($2 + 376))+$(($3 + 80))" -scale 300% "$WORK/notepad.png"
-    tesseract "$WORK/notepad.png" - -l dan --psm 6 2>/dev/null
-}
-
 # ---- a bare X display ----
 start_x bare
 start_program "$PROGRAM"

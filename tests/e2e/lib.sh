@@ -160,3 +160,82 @@ finish() {
     echo "e2e: $FAILURES check(s) failed"
     exit 1
 }
+
+# Whether a pixel has the window's green, 0x408000.
+green() { test "$(pixel "$1" "$2" "$3")" = "0,128,64"; }
+# Whether the coordinate buttons stand at their 30-px pitch from the client
+# origin (X0, Y0): a button face at every place, the window's green between.
+buttons_at_pitch() { # png X0 Y0
+    local n
+    for n in $(seq 0 10); do
+        green "$1" $(($2 + 45 + 30 * n + 12)) $(($3 + 427)) && return 1
+        green "$1" $(($2 + 45 + 30 * n + 27)) $(($3 + 427)) || return 1
+        green "$1" $(($2 + 27)) $(($3 + 84 + 30 * (10 - n) + 12)) && return 1
+        green "$1" $(($2 + 27)) $(($3 + 84 + 30 * (10 - n) + 27)) || return 1
+    done
+}
+# The words the notepad shows, read off the screen.
+notepad_words() { # png X0 Y0
+    convert "$1" -crop "241x120+$(($2 + 376))+$(($3 + 80))" -scale 300% "$WORK/notepad.png"
+    tesseract "$WORK/notepad.png" - -l dan --psm 6 2>/dev/null
+}
+
+# A private cupsd with one cups-pdf queue, "PDF", the default; PDFDIR is where
+# it writes, wait_pdf returns each new file.
+start_cups() {
+    C=$WORK/cups
+    mkdir -p "$C"/{etc/ppd,run,spool,tmp,cache,state,log}
+    # filters run as the lp user: they must reach the temporary folder
+    chmod 0755 "$WORK" "$C"
+    chmod 1777 "$C/tmp"
+    cat >"$C/etc/cupsd.conf" <<CONF
+Listen $C/run/cups.sock
+LogLevel warn
+WebInterface No
+${CUPS_EXTRA_CONF:-}
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+CONF
+    cat >"$C/etc/cups-files.conf" <<CONF
+ServerRoot $C/etc
+RequestRoot $C/spool
+TempDir $C/tmp
+CacheDir $C/cache
+StateDir $C/state
+ErrorLog $C/log/error_log
+AccessLog $C/log/access_log
+PageLog $C/log/page_log
+SystemGroup root
+Sandboxing Relaxed
+CONF
+    cupsd -f -c "$C/etc/cupsd.conf" -s "$C/etc/cups-files.conf" &
+    CUPSD_PID=$!
+    PIDS+=($CUPSD_PID)
+    export CUPS_SERVER=$C/run/cups.sock
+    for _ in $(seq 200); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.05; done
+    lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd || { fail "the PDF queue is set up"; cat "$C/log/error_log"; exit 1; }
+    lpadmin -d PDF
+    # cups-pdf writes into the home folder that the password database names
+    PDFDIR=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
+    mkdir -p "$PDFDIR"
+    STAMP=$WORK/stamp
+    touch "$STAMP"
+}
+
+# Waits for the queue to empty and returns the newest PDF written since $STAMP.
+wait_pdf() { # [tries of 50 ms]
+    local f
+    for _ in $(seq "${1:-300}"); do
+        f=$(find "$PDFDIR" -name '*.pdf' -newer "$STAMP" -printf '%T@ %p\n' 2>/dev/null | sort -n | tail -n 1 | cut -d' ' -f2-)
+        if [ -n "$f" ] && [ -z "$(lpstat -o 2>/dev/null)" ]; then
+            sleep 0.3
+            touch "$STAMP"
+            echo "$f"
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}

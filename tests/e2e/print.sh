@@ -13,68 +13,13 @@ PROGRAM=$1
 OUT=${2:-$WORK}
 mkdir -p "$OUT"
 
-# ---- a private cupsd with one cups-pdf queue ----
-C=$WORK/cups
-mkdir -p "$C"/{etc/ppd,run,spool,tmp,cache,state,log}
-# filters run as the lp user: they must reach the temporary folder
-chmod 0755 "$WORK" "$C"
-chmod 1777 "$C/tmp"
-cat >"$C/etc/cupsd.conf" <<CONF
-Listen $C/run/cups.sock
-LogLevel warn
-WebInterface No
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-CONF
-cat >"$C/etc/cups-files.conf" <<CONF
-ServerRoot $C/etc
-RequestRoot $C/spool
-TempDir $C/tmp
-CacheDir $C/cache
-StateDir $C/state
-ErrorLog $C/log/error_log
-AccessLog $C/log/access_log
-PageLog $C/log/page_log
-SystemGroup root
-Sandboxing Relaxed
-CONF
-cupsd -f -c "$C/etc/cupsd.conf" -s "$C/etc/cups-files.conf" &
-CUPSD_PID=$!
-PIDS+=($CUPSD_PID)
-export CUPS_SERVER=$C/run/cups.sock
-for _ in $(seq 200); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.05; done
-lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd || { fail "the PDF queue is set up"; cat "$C/log/error_log"; exit 1; }
-lpadmin -d PDF
+start_cups
 check "the private queue is the default" bash -c "lpstat -d | grep -q PDF"
 
 has_ink() { # png x y w h: some dark pixel in the box
     local mean
     mean=$(convert "$1" -crop "$4x$5+$2+$3" -colorspace gray -format '%[fx:minima]' info:)
     awk -v m="$mean" 'BEGIN { exit !(m < 0.5) }'
-}
-
-# cups-pdf writes into the home folder that the password database names
-PDFDIR=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
-mkdir -p "$PDFDIR"
-STAMP=$WORK/stamp
-touch "$STAMP"
-
-# Waits for the queue to empty and returns the newest PDF written since $STAMP.
-wait_pdf() {
-    local f
-    for _ in $(seq 300); do
-        f=$(find "$PDFDIR" -name '*.pdf' -newer "$STAMP" -printf '%T@ %p\n' 2>/dev/null | sort -n | tail -n 1 | cut -d' ' -f2-)
-        if [ -n "$f" ] && [ -z "$(lpstat -o 2>/dev/null)" ]; then
-            sleep 0.3
-            touch "$STAMP"
-            echo "$f"
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
 }
 
 # Every name of the program as a screen reader has it, with and without some.

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "About.h"
+#include "Accessibility.h"
 #include "ArrowPrompt.h"
 #include "BoardGrid.h"
 #include "Braet.h"
+#include "HoverHint.h"
 #include "Indstil.h"
 #include "RecordingView.h"
 #include "Splash.h"
@@ -14,20 +16,21 @@
 #include <QPushButton>
 #include <QTest>
 
-// The four windows of the game as start-up makes them, with the computer's
-// hidden places chosen by the test.
+// The board window as start-up makes it, with the computer's hidden places
+// chosen by the test; its other windows are made when first used.
 struct BoardFixture {
     FixedPlaces *places = new FixedPlaces;
     TfmBraet braet{std::unique_ptr<HiddenPlaceSource>(places)};
-    TfmIndstil indstil{&braet};
-    TfmAbout about{&braet};
-    TfmStatistik statistik{&braet};
     qint64 clock = 1000;
+
+    TfmIndstil &indstil() { return braet.windows().indstil(); }
+    TfmAbout &about() { return braet.windows().about(); }
+    TfmStatistik &statistik() { return braet.windows().statistik(); }
 
     BoardFixture()
     {
-        braet.setWindows(&indstil, &about, &statistik);
-        braet.setClock([this] { return clock; });
+        Accessibility::install();
+        braet.board->paHint->setClock([this] { return clock; });
         if (braet.splash())
             braet.splash()->Timer1Timer();
         braet.resize(1024, 700);
@@ -41,8 +44,8 @@ struct BoardFixture {
     // x and y buttons for one guess
     void guess(int x, int y)
     {
-        click(braet.btX[x]);
-        click(braet.btY[y]);
+        click(braet.board->btX[x]);
+        click(braet.board->btY[y]);
     }
     void startTask(int hx, int hy)
     {

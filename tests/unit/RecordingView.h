@@ -11,9 +11,10 @@
 
 // Answers the rules' requests without any window and writes down what was
 // asked, so tests can check both the state and the view updates.
-class RecordingView : public TaskView
+class RecordingView : public TaskView, public BoardView
 {
 public:
+    BoardView &boardView() override { return *this; }
     QStringList calls;
     QStringList questions;
     std::deque<bool> answers;        // answers to AskYesNo, in order; "no" when empty

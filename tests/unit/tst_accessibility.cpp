@@ -31,7 +31,7 @@ class TestAccessibility : public QObject
 
     static QString pointName(BoardFixture &f, int x, int y)
     {
-        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(f.braet.sgNet);
+        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(f.braet.board->sgNet);
         QAccessibleInterface *point = board->child((10 - y) * 11 + x);
         return point ? point->text(QAccessible::Name) : QString();
     }
@@ -114,20 +114,20 @@ private slots:
         QCOMPARE(name(f.braet.bbStatistik), QStringLiteral("Spiller-statistik"));
         QCOMPARE(name(f.braet.bbHelp), QStringLiteral("Hjælp"));
         QCOMPARE(name(f.braet.bbAfslut), QStringLiteral("Luk Gitterspor"));
-        QCOMPARE(name(f.braet.btX[3]), QStringLiteral("x 3"));
-        QCOMPARE(name(f.braet.btY[5]), QStringLiteral("y 5"));
-        QCOMPARE(name(f.braet.btLoes), QStringLiteral("Løs opgaven"));
-        QCOMPARE(name(f.braet.paPil), QStringLiteral("Vælg en x-værdi"));
+        QCOMPARE(name(f.braet.board->btX[3]), QStringLiteral("x 3"));
+        QCOMPARE(name(f.braet.board->btY[5]), QStringLiteral("y 5"));
+        QCOMPARE(name(f.braet.board->btLoes), QStringLiteral("Løs opgaven"));
+        QCOMPARE(name(f.braet.board->paPil), QStringLiteral("Vælg en x-værdi"));
         f.startTask(1, 1);
-        f.click(f.braet.btX[2]);
-        QCOMPARE(name(f.braet.paPil), QStringLiteral("Vælg en y-værdi"));
-        QCOMPARE(name(f.indstil.rgAfstand->item(1)), QStringLiteral("Direkte afstand"));
+        f.click(f.braet.board->btX[2]);
+        QCOMPARE(name(f.braet.board->paPil), QStringLiteral("Vælg en y-værdi"));
+        QCOMPARE(name(f.indstil().rgAfstand->item(1)), QStringLiteral("Direkte afstand"));
     }
 
     void boardPoints()
     {
         BoardFixture f;
-        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(f.braet.sgNet);
+        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(f.braet.board->sgNet);
         QVERIFY(board);
         QCOMPARE(board->childCount(), 121);
         QCOMPARE(pointName(f, 0, 0), QStringLiteral("punkt (0, 0)"));
@@ -135,10 +135,10 @@ private slots:
         f.startTask(5, 5);
         f.guess(0, 0);
         f.guess(3, 5);
-        QTest::mouseClick(f.braet.sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(2, 7));
-        QTest::mouseClick(f.braet.sgNet, Qt::RightButton, {}, BoardFixture::latticePoint(8, 1));
-        QTest::mouseClick(f.braet.sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(9, 9));
-        QTest::mouseClick(f.braet.sgNet, Qt::RightButton, {}, BoardFixture::latticePoint(9, 9));
+        QTest::mouseClick(f.braet.board->sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(2, 7));
+        QTest::mouseClick(f.braet.board->sgNet, Qt::RightButton, {}, BoardFixture::latticePoint(8, 1));
+        QTest::mouseClick(f.braet.board->sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(9, 9));
+        QTest::mouseClick(f.braet.board->sgNet, Qt::RightButton, {}, BoardFixture::latticePoint(9, 9));
         QCOMPARE(pointName(f, 0, 0), QStringLiteral("punkt (0, 0): gæt 1, afstand 10"));
         QCOMPARE(pointName(f, 3, 5), QStringLiteral("punkt (3, 5): gæt 2, afstand 2"));
         QCOMPARE(pointName(f, 2, 7), QStringLiteral("punkt (2, 7): blå mærke"));
@@ -164,7 +164,7 @@ private slots:
         }
         QCOMPARE(pointName(f, 7, 7), QStringLiteral("punkt (7, 7): løsningen"));
         // the sixth result and the solution, said together
-        QCOMPARE(f.braet.paLog->announcer()->lastAnnouncement(),
+        QCOMPARE(f.braet.board->paLog->announcer()->lastAnnouncement(),
                  QStringLiteral("6. gæt: (0,5), afstand 9 Den rigtige løsning er (7,7)"));
         f.click(f.braet.bbLavOpgave);
         f.guess(2, 7);
@@ -178,29 +178,29 @@ private slots:
         BoardFixture f;
         f.places->push(4, 6);
         QTest::keyClick(f.braet.bbBegynd, Qt::Key_Space);
-        QCOMPARE(f.braet.focusWidget(), f.braet.btX[0]);
-        QTest::keyClick(f.braet.btX[0], Qt::Key_Left); // stops at the end
-        QTest::keyClick(f.braet.btX[0], Qt::Key_Up);   // across the row: nothing
-        QCOMPARE(f.braet.focusWidget(), f.braet.btX[0]);
+        QCOMPARE(f.braet.focusWidget(), f.braet.board->btX[0]);
+        QTest::keyClick(f.braet.board->btX[0], Qt::Key_Left); // stops at the end
+        QTest::keyClick(f.braet.board->btX[0], Qt::Key_Up);   // across the row: nothing
+        QCOMPARE(f.braet.focusWidget(), f.braet.board->btX[0]);
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(f.braet.focusWidget(), Qt::Key_Right);
         QTest::keyClick(f.braet.focusWidget(), Qt::Key_Space);
-        QCOMPARE(f.braet.focusWidget(), f.braet.btY[3]);
+        QCOMPARE(f.braet.focusWidget(), f.braet.board->btY[3]);
         for (int i = 0; i < 2; ++i)
             QTest::keyClick(f.braet.focusWidget(), Qt::Key_Up);
-        QCOMPARE(f.braet.focusWidget(), f.braet.btY[5]);
+        QCOMPARE(f.braet.focusWidget(), f.braet.board->btY[5]);
         QTest::keyClick(f.braet.focusWidget(), Qt::Key_Space);
         QCOMPARE(f.s().Guesses[1].X, 3);
         QCOMPARE(f.s().Guesses[1].Y, 5);
-        QCOMPARE(f.braet.focusWidget(), f.braet.btX[3]);
-        QCOMPARE(f.braet.paLog->announcer()->lastAnnouncement(), QStringLiteral("1. gæt: (3,5), afstand 2"));
+        QCOMPARE(f.braet.focusWidget(), f.braet.board->btX[3]);
+        QCOMPARE(f.braet.board->paLog->announcer()->lastAnnouncement(), QStringLiteral("1. gæt: (3,5), afstand 2"));
         // the same point again is refused: the prompt, and focus, stay on y
-        QTest::keyClick(f.braet.btX[3], Qt::Key_Space);
-        QTest::keyClick(f.braet.btY[3], Qt::Key_Up);
-        QTest::keyClick(f.braet.btY[4], Qt::Key_Up);
-        QTest::keyClick(f.braet.btY[5], Qt::Key_Space);
+        QTest::keyClick(f.braet.board->btX[3], Qt::Key_Space);
+        QTest::keyClick(f.braet.board->btY[3], Qt::Key_Up);
+        QTest::keyClick(f.braet.board->btY[4], Qt::Key_Up);
+        QTest::keyClick(f.braet.board->btY[5], Qt::Key_Space);
         QCOMPARE(f.s().GuessNo, 2);
-        QCOMPARE(f.braet.focusWidget(), f.braet.btY[5]);
+        QCOMPARE(f.braet.focusWidget(), f.braet.board->btY[5]);
     }
 
     // The board is reached with Tab, never by a click; arrows move its point
@@ -209,22 +209,22 @@ private slots:
     {
         BoardFixture f;
         f.startTask(9, 9);
-        QCOMPARE(f.braet.sgNet->focusPolicy(), Qt::TabFocus);
-        QTest::mouseClick(f.braet.sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(1, 1));
-        QVERIFY(f.braet.focusWidget() != f.braet.sgNet);
-        f.braet.btX[10]->setFocus();
-        QTest::keyClick(f.braet.btX[10], Qt::Key_Tab);
-        QCOMPARE(f.braet.focusWidget(), f.braet.sgNet);
-        QTest::keyClick(f.braet.sgNet, Qt::Key_Down); // stops at the edge
-        QTest::keyClick(f.braet.sgNet, Qt::Key_Up);
-        QTest::keyClick(f.braet.sgNet, Qt::Key_Right);
-        QCOMPARE(f.braet.sgNet->currentPoint(), QPoint(1, 1));
-        QTest::keyClick(f.braet.sgNet, Qt::Key_Space); // the click's blue mark goes again
+        QCOMPARE(f.braet.board->sgNet->focusPolicy(), Qt::TabFocus);
+        QTest::mouseClick(f.braet.board->sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(1, 1));
+        QVERIFY(f.braet.focusWidget() != f.braet.board->sgNet);
+        f.braet.board->btX[10]->setFocus();
+        QTest::keyClick(f.braet.board->btX[10], Qt::Key_Tab);
+        QCOMPARE(f.braet.focusWidget(), f.braet.board->sgNet);
+        QTest::keyClick(f.braet.board->sgNet, Qt::Key_Down); // stops at the edge
+        QTest::keyClick(f.braet.board->sgNet, Qt::Key_Up);
+        QTest::keyClick(f.braet.board->sgNet, Qt::Key_Right);
+        QCOMPARE(f.braet.board->sgNet->currentPoint(), QPoint(1, 1));
+        QTest::keyClick(f.braet.board->sgNet, Qt::Key_Space); // the click's blue mark goes again
         QCoreApplication::processEvents();
-        QTest::keyClick(f.braet.sgNet, Qt::Key_Space, Qt::ShiftModifier);
+        QTest::keyClick(f.braet.board->sgNet, Qt::Key_Space, Qt::ShiftModifier);
         QCOMPARE(pointName(f, 1, 1), QStringLiteral("punkt (1, 1): gult mærke"));
-        QCOMPARE(f.braet.sgNet->announcer()->lastAnnouncement(), pointName(f, 1, 1));
-        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(f.braet.sgNet);
+        QCOMPARE(f.braet.board->sgNet->announcer()->lastAnnouncement(), pointName(f, 1, 1));
+        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(f.braet.board->sgNet);
         QCOMPARE(board->focusChild(), board->child(9 * 11 + 1));
     }
 
@@ -265,11 +265,11 @@ private slots:
     void logAsText()
     {
         BoardFixture f;
-        f.indstil.rgAfstand->setItemIndex(1);
+        f.indstil().rgAfstand->setItemIndex(1);
         f.startTask(2, 3);
         f.guess(1, 1);
-        f.click(f.braet.btX[4]);
-        QAccessibleInterface *log = QAccessible::queryAccessibleInterface(f.braet.paLog);
+        f.click(f.braet.board->btX[4]);
+        QAccessibleInterface *log = QAccessible::queryAccessibleInterface(f.braet.board->paLog);
         QCOMPARE(log->text(QAccessible::Name), QStringLiteral("Notesblok med dine gæt"));
         QCOMPARE(log->text(QAccessible::Description),
                  QStringLiteral("Direkte afstand\n1. gæt: (1,1), afstand 2,24\n2. gæt: (4, )"));

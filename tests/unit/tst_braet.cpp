@@ -22,7 +22,7 @@ class TestBraet : public QObject
 
     static QImage board(BoardFixture &f)
     {
-        const QImage image = f.braet.sgNet->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage image = f.braet.board->sgNet->grab().toImage().convertToFormat(QImage::Format_RGB32);
         // pixel facts hold at one device pixel per logical pixel
         if (image.devicePixelRatio() != 1.0)
             qFatal("device pixel ratio %f", image.devicePixelRatio());
@@ -58,19 +58,19 @@ private slots:
         BoardFixture f;
         QCOMPARE(f.braet.windowTitle(), QStringLiteral("Gitterspor"));
         QCOMPARE(f.braet.palette().color(QPalette::Window), QColor(0x00, 0x80, 0x40));
-        QCOMPARE(f.braet.sgNet->geometry(), QRect(1, 1, 330, 330));
-        QCOMPARE(f.braet.Panel2->geometry(), QRect(41, 80, 332, 332));
-        QCOMPARE(f.braet.paLog->geometry(), QRect(376, 80, 241, 305));
-        QCOMPARE(f.braet.paPil->geometry(), QRect(14, 414, 24, 24));
-        QCOMPARE(f.braet.btLoes->geometry(), QRect(160, 50, 89, 22));
-        QCOMPARE(f.braet.btLoes->text(), QStringLiteral("Løs opgaven"));
-        QVERIFY(!f.braet.btLoes->isVisible());
-        QVERIFY(!f.braet.paPil->isVisible());
-        QVERIFY(!f.braet.paHint->isVisible());
-        QCOMPARE(f.braet.paHint->size(), QSize(137, 19));
-        QVERIFY(f.braet.tiHint.isActive());
-        QCOMPARE(f.braet.tiHint.interval(), 100);
-        QVERIFY(!f.braet.tiArrow.isActive());
+        QCOMPARE(f.braet.board->sgNet->geometry(), QRect(1, 1, 330, 330));
+        QCOMPARE(f.braet.board->Panel2->geometry(), QRect(41, 80, 332, 332));
+        QCOMPARE(f.braet.board->paLog->geometry(), QRect(376, 80, 241, 305));
+        QCOMPARE(f.braet.board->paPil->geometry(), QRect(14, 414, 24, 24));
+        QCOMPARE(f.braet.board->btLoes->geometry(), QRect(160, 50, 89, 22));
+        QCOMPARE(f.braet.board->btLoes->text(), QStringLiteral("Løs opgaven"));
+        QVERIFY(!f.braet.board->btLoes->isVisible());
+        QVERIFY(!f.braet.board->paPil->isVisible());
+        QVERIFY(!f.braet.board->paHint->isVisible());
+        QCOMPARE(f.braet.board->paHint->size(), QSize(137, 19));
+        QVERIFY(f.braet.board->paHint->tiHint.isActive());
+        QCOMPARE(f.braet.board->paHint->tiHint.interval(), 100);
+        QVERIFY(!f.braet.board->paPil->tiArrow.isActive());
         const QStringList hints{"Start opgave", "Lav opgave", "Udskriv opgave", "Indstillinger", "Spiller-statistik",
                                 "Hjælp", "Luk Gitterspor"};
         const QList<QPushButton *> tools{f.braet.bbBegynd, f.braet.bbLavOpgave, f.braet.bbPrint, f.braet.bbIndstil,
@@ -80,13 +80,13 @@ private slots:
             QCOMPARE(tools[i]->size(), QSize(36, 36));
             QCOMPARE(tools[i]->y(), 2);
         }
-        QVERIFY(f.braet.btX[3]->toolTip().isEmpty());
-        for (QPushButton *b : f.braet.btX)
+        QVERIFY(f.braet.board->btX[3]->toolTip().isEmpty());
+        for (QPushButton *b : f.braet.board->btX)
             QVERIFY(!b->isEnabled());
 
         // the y buttons from 0 up, then the x buttons, in the tab order
         QStringList tabOrder;
-        for (QWidget *w = f.braet.btY[0]; tabOrder.size() < 22; w = w->nextInFocusChain()) {
+        for (QWidget *w = f.braet.board->btY[0]; tabOrder.size() < 22; w = w->nextInFocusChain()) {
             if (w->objectName().startsWith(QLatin1String("bt")))
                 tabOrder << w->objectName();
         }
@@ -105,19 +105,19 @@ private slots:
         // scatter them; activation puts them back
         for (int n = 0; n <= 10; ++n) {
             if (n > 0)
-                f.braet.btX[n]->move(3 * n, 415);
+                f.braet.board->btX[n]->move(3 * n, 415);
             if (n < 10)
-                f.braet.btY[n]->move(15, 5 * n);
+                f.braet.board->btY[n]->move(15, 5 * n);
         }
         f.braet.FormActivate();
         for (int n = 0; n <= 10; ++n) {
-            QCOMPARE(f.braet.btX[n]->geometry(), QRect(45 + 30 * n, 415, 24, 24));
-            QCOMPARE(f.braet.btY[n]->geometry(), QRect(15, 84 + 30 * (10 - n), 24, 24));
-            QCOMPARE(f.braet.btX[n]->text(), QString::number(n));
-            QCOMPARE(f.braet.btX[n]->objectName(), QStringLiteral("btX%1").arg(n));
+            QCOMPARE(f.braet.board->btX[n]->geometry(), QRect(45 + 30 * n, 415, 24, 24));
+            QCOMPARE(f.braet.board->btY[n]->geometry(), QRect(15, 84 + 30 * (10 - n), 24, 24));
+            QCOMPARE(f.braet.board->btX[n]->text(), QString::number(n));
+            QCOMPARE(f.braet.board->btX[n]->objectName(), QStringLiteral("btX%1").arg(n));
         }
-        QCOMPARE(f.braet.btX[10]->x(), 345);
-        QCOMPARE(f.braet.btY[0]->y(), 384);
+        QCOMPARE(f.braet.board->btX[10]->x(), 345);
+        QCOMPARE(f.braet.board->btY[0]->y(), 384);
     }
 
     void toolBarLayout_data()
@@ -161,39 +161,39 @@ private slots:
     {
         BoardFixture f;
         f.startTask(5, 5);
-        QVERIFY(f.braet.paPil->isVisible());
-        QVERIFY(f.braet.tiArrow.isActive());
-        QCOMPARE(f.braet.tiArrow.interval(), 1000);
-        QCOMPARE(f.braet.paPil->caption(), ArrowExpectX);
+        QVERIFY(f.braet.board->paPil->isVisible());
+        QVERIFY(f.braet.board->paPil->tiArrow.isActive());
+        QCOMPARE(f.braet.board->paPil->tiArrow.interval(), 1000);
+        QCOMPARE(f.braet.board->paPil->caption(), ArrowExpectX);
         // shown 1000, dark 100, three times, then steady after the seventh tick
         const QList<bool> visible{false, true, false, true, false, true, true};
         const QList<int> interval{100, 1000, 100, 1000, 100, 1000, 1000};
         for (int tick = 0; tick < 7; ++tick) {
-            f.braet.tiArrowTimer();
-            QCOMPARE(f.braet.paPil->isVisible(), visible[tick]);
-            QCOMPARE(f.braet.tiArrow.interval(), interval[tick]);
-            QCOMPARE(f.braet.tiArrow.isActive(), tick < 6);
+            f.braet.board->paPil->tiArrowTimer();
+            QCOMPARE(f.braet.board->paPil->isVisible(), visible[tick]);
+            QCOMPARE(f.braet.board->paPil->tiArrow.interval(), interval[tick]);
+            QCOMPARE(f.braet.board->paPil->tiArrow.isActive(), tick < 6);
         }
-        QCOMPARE(f.braet.ArrowTicks, 7);
+        QCOMPARE(f.braet.board->paPil->ArrowTicks, 7);
     }
 
     void arrowRestartWhileDark()
     {
         BoardFixture f;
         f.startTask(5, 5);
-        f.braet.tiArrowTimer(); // dark now, interval 100
-        QVERIFY(!f.braet.paPil->isVisible());
-        f.click(f.braet.btX[1]);
-        QCOMPARE(f.braet.paPil->caption(), ArrowExpectY);
-        QCOMPARE(f.braet.ArrowTicks, 0);
-        QVERIFY(!f.braet.paPil->isVisible());       // left to the blinking
-        QCOMPARE(f.braet.tiArrow.interval(), 100);   // a restart keeps the interval
-        f.braet.tiArrowTimer();
-        QVERIFY(f.braet.paPil->isVisible());
+        f.braet.board->paPil->tiArrowTimer(); // dark now, interval 100
+        QVERIFY(!f.braet.board->paPil->isVisible());
+        f.click(f.braet.board->btX[1]);
+        QCOMPARE(f.braet.board->paPil->caption(), ArrowExpectY);
+        QCOMPARE(f.braet.board->paPil->ArrowTicks, 0);
+        QVERIFY(!f.braet.board->paPil->isVisible());       // left to the blinking
+        QCOMPARE(f.braet.board->paPil->tiArrow.interval(), 100);   // a restart keeps the interval
+        f.braet.board->paPil->tiArrowTimer();
+        QVERIFY(f.braet.board->paPil->isVisible());
         for (int tick = 2; tick <= 7; ++tick)
-            f.braet.tiArrowTimer();
-        QVERIFY(f.braet.paPil->isVisible());
-        QVERIFY(!f.braet.tiArrow.isActive());
+            f.braet.board->paPil->tiArrowTimer();
+        QVERIFY(f.braet.board->paPil->isVisible());
+        QVERIFY(!f.braet.board->paPil->tiArrow.isActive());
     }
 
     void emptyBoardPixels()
@@ -258,7 +258,7 @@ private slots:
             const QStringList xy = move.mid(move[0].isLetter() ? 1 : 0).split(QLatin1Char(','));
             const int mx = xy[0].toInt(), my = xy[1].toInt();
             if (move[0].isLetter())
-                QTest::mouseClick(f.braet.sgNet, move[0] == QLatin1Char('L') ? Qt::LeftButton : Qt::RightButton,
+                QTest::mouseClick(f.braet.board->sgNet, move[0] == QLatin1Char('L') ? Qt::LeftButton : Qt::RightButton,
                                   {}, BoardFixture::latticePoint(mx, my));
             else
                 f.guess(mx, my);
@@ -316,7 +316,7 @@ private slots:
         BoardFixture f;
         QPointingDevice *screen = m_touchScreen.get();
         f.places->push(7, 5);
-        for (QPushButton *button : {f.braet.bbBegynd, f.braet.btX[3], f.braet.btY[5]}) {
+        for (QPushButton *button : {f.braet.bbBegynd, f.braet.board->btX[3], f.braet.board->btY[5]}) {
             QTest::touchEvent(button, screen).press(0, button->rect().center(), button);
             QTest::touchEvent(button, screen).release(0, button->rect().center(), button);
         }
@@ -325,7 +325,7 @@ private slots:
         if (point.x() < 0)
             return;
 
-        BoardGrid *grid = f.braet.sgNet;
+        BoardGrid *grid = f.braet.board->sgNet;
         const QPoint p = BoardFixture::latticePoint(point.x(), point.y());
         const QPoint down = p + QPoint(downAt, 0);
         QTest::touchEvent(grid, screen).press(0, down, grid);
@@ -335,12 +335,12 @@ private slots:
             QTest::qWait(holdMs);
             // the ring's bottom closes at half-time
             QCOMPARE(board(f).pixelColor(p + QPoint(0, 23)) == BoardPainter::Purple, cue);
-            QCOMPARE(f.braet.paHint->isVisible() ? f.braet.paHint->text() : QString(), hint);
+            QCOMPARE(f.braet.board->paHint->isVisible() ? f.braet.board->paHint->text() : QString(), hint);
         }
         QTest::touchEvent(grid, screen).release(0, down + moveBy, grid);
         QCOMPARE(f.s().marksAt(point.x(), point.y()).BlueMark, blue);
         QCOMPARE(f.s().marksAt(point.x(), point.y()).YellowMark, yellow);
-        QVERIFY(!f.braet.paHint->isVisible());
+        QVERIFY(!f.braet.board->paHint->isVisible());
         QCOMPARE(board(f).pixelColor(p + QPoint(0, 23)), BoardPainter::Black);
     }
 
@@ -348,7 +348,7 @@ private slots:
     {
         BoardFixture f;
         f.startTask(7, 7);
-        QTest::mouseClick(f.braet.sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(7, 7));
+        QTest::mouseClick(f.braet.board->sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(7, 7));
         for (int i = 0; i < 6; ++i)
             f.guess(0, i);
         QCOMPARE(f.s().GuessNo, 7);
@@ -377,7 +377,7 @@ private slots:
         BoardFixture f;
         f.startTask(4, 4);
         f.guess(1, 1);
-        QTest::mouseClick(f.braet.sgNet, Qt::RightButton, {}, BoardFixture::latticePoint(2, 1));
+        QTest::mouseClick(f.braet.board->sgNet, Qt::RightButton, {}, BoardFixture::latticePoint(2, 1));
         QImage forward(330, 330, QImage::Format_RGB32), backward(330, 330, QImage::Format_RGB32);
         forward.fill(Qt::magenta);
         backward.fill(Qt::cyan);
@@ -402,15 +402,15 @@ private slots:
         BoardFixture f;
         f.startTask(6, 2);
         QCOMPARE(f.s().Mode, tmComputerTask);
-        QVERIFY(f.braet.btX[0]->isEnabled() && f.braet.btY[10]->isEnabled());
+        QVERIFY(f.braet.board->btX[0]->isEnabled() && f.braet.board->btY[10]->isEnabled());
         f.guess(1, 1);
-        f.click(f.braet.btX[6]);
-        f.click(f.braet.btX[7]); // ignored
-        f.click(f.braet.btY[2]);
+        f.click(f.braet.board->btX[6]);
+        f.click(f.braet.board->btX[7]); // ignored
+        f.click(f.braet.board->btY[2]);
         QCOMPARE(f.s().Mode, tmIdle);
         QCOMPARE(f.s().SolvedIn[2], 1);
-        QVERIFY(!f.braet.btX[0]->isEnabled());
-        QVERIFY(!f.braet.paPil->isVisible());
+        QVERIFY(!f.braet.board->btX[0]->isEnabled());
+        QVERIFY(!f.braet.board->paPil->isVisible());
         QCOMPARE(f.s().Guesses[2].X, 6);
     }
 
@@ -418,13 +418,13 @@ private slots:
     {
         BoardFixture f;
         f.click(f.braet.bbLavOpgave);
-        f.click(f.braet.btX[2]);
-        f.click(f.braet.btY[7]);
-        QVERIFY(f.braet.btLoes->isVisible());
-        QVERIFY(!f.braet.paPil->isVisible());
+        f.click(f.braet.board->btX[2]);
+        f.click(f.braet.board->btY[7]);
+        QVERIFY(f.braet.board->btLoes->isVisible());
+        QVERIFY(!f.braet.board->paPil->isVisible());
         QCOMPARE(board(f).pixelColor(BoardFixture::latticePoint(2, 7)), BoardPainter::Lime);
-        f.click(f.braet.btLoes);
-        QVERIFY(!f.braet.btLoes->isVisible());
+        f.click(f.braet.board->btLoes);
+        QVERIFY(!f.braet.board->btLoes->isVisible());
         QCOMPARE(f.s().Mode, tmPlayerTask);
         QCOMPARE(board(f).pixelColor(BoardFixture::latticePoint(2, 7)), BoardPainter::Silver);
         f.guess(2, 7);
@@ -436,7 +436,7 @@ private slots:
     {
         BoardFixture f;
         f.startTask(5, 5);
-        f.click(f.braet.btX[3]);
+        f.click(f.braet.board->btX[3]);
         QString asked;
         whenModal([&](QWidget *w) {
             asked = qobject_cast<MessageDialog *>(w)->messageLabel()->text();
@@ -446,7 +446,7 @@ private slots:
         QCOMPARE(asked, QStringLiteral("Ny opgave?"));
         QCOMPARE(f.s().Mode, tmComputerTask);
         QCOMPARE(f.s().Guesses[1].X, 3);
-        QVERIFY(f.braet.btX[0]->isEnabled());
+        QVERIFY(f.braet.board->btX[0]->isEnabled());
 
         whenModal([&](QWidget *w) {
             asked = qobject_cast<MessageDialog *>(w)->messageLabel()->text();
@@ -464,7 +464,7 @@ private slots:
         // "Indstillinger?" yes, then the dialog cancelled
         whenModal([&](QWidget *w) {
             w->findChild<QPushButton *>(QStringLiteral("YES"))->click();
-            whenModal([&](QWidget *settings) { f.indstil.CancelBtn->click(); Q_UNUSED(settings); }, w);
+            whenModal([&](QWidget *settings) { f.indstil().CancelBtn->click(); Q_UNUSED(settings); }, w);
         });
         f.click(f.braet.bbIndstil);
         QCOMPARE(f.s().Mode, tmIdle);
@@ -484,7 +484,7 @@ private slots:
         QCOMPARE(asked, QStringLiteral("Luk Gitterspor?"));
         QVERIFY(f.braet.isVisible());
         QCOMPARE(f.s().Mode, tmComputerTask);
-        QVERIFY(f.braet.tiArrow.isActive());
+        QVERIFY(f.braet.board->paPil->tiArrow.isActive());
 
         whenModal([&](QWidget *w) { QTest::keyClick(w, Qt::Key_Escape); });
         QVERIFY(!f.braet.close());
@@ -514,16 +514,22 @@ private slots:
     {
         BoardFixture f;
         f.startTask(5, 5);
-        f.click(f.braet.btX[4]);
-        whenModal([&](QWidget *) { f.statistik.bbClose->click(); });
-        f.click(f.braet.bbStatistik);
-        whenModal([](QWidget *w) { QTest::keyClick(w, Qt::Key_Return); });
-        f.braet.AboutClick();
+        f.click(f.braet.board->btX[4]);
+        // the other windows are made when first opened, and kept for the run
+        QVERIFY(!f.braet.findChild<TfmStatistik *>() && !f.braet.findChild<TfmAbout *>());
+        for (int opening = 0; opening < 2; ++opening) {
+            whenModal([&](QWidget *w) { qobject_cast<TfmStatistik *>(w)->bbClose->click(); });
+            f.click(f.braet.bbStatistik);
+            whenModal([](QWidget *w) { QTest::keyClick(w, Qt::Key_Return); });
+            f.braet.AboutClick();
+        }
+        QCOMPARE(f.braet.findChildren<TfmStatistik *>().size(), 1);
+        QCOMPARE(f.braet.findChildren<TfmAbout *>().size(), 1);
         f.braet.FormActivate();
         QCOMPARE(f.s().Mode, tmComputerTask);
         QCOMPARE(f.s().ArrowCaption, ArrowExpectY);
-        QVERIFY(f.braet.btX[0]->isEnabled());
-        QCOMPARE(f.statistik.GameName, QStringLiteral("Gitterspor"));
+        QVERIFY(f.braet.board->btX[0]->isEnabled());
+        QCOMPARE(f.statistik().GameName, QStringLiteral("Gitterspor"));
     }
 
     // Under QT_SCALE_FACTOR=2 the notepad's text, a disc and the sheet are drawn at that

@@ -16,7 +16,7 @@ class TestGuessLog : public QObject
     static Lines texts(const TfmBraet &braet)
     {
         Lines lines;
-        for (const auto &t : braet.logTexts())
+        for (const auto &t : braet.board->paLog->texts())
             lines.append({t.text, t.at});
         return lines;
     }
@@ -83,7 +83,7 @@ private slots:
             QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         BoardFixture f;
         if (direct)
-            f.indstil.rgAfstand->setItemIndex(1);
+            f.indstil().rgAfstand->setItemIndex(1);
         if (!hidden.isEmpty())
             f.places->push(hidden.section(',', 0, 0).toInt(), hidden.section(',', 1, 1).toInt());
         for (const QString &move : moves.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -92,9 +92,9 @@ private slots:
             else if (move == QLatin1String("lav"))
                 f.click(f.braet.bbLavOpgave);
             else if (move.startsWith(QLatin1Char('x')))
-                f.click(f.braet.btX[move.mid(1).toInt()]);
+                f.click(f.braet.board->btX[move.mid(1).toInt()]);
             else if (move.startsWith(QLatin1Char('y')))
-                f.click(f.braet.btY[move.mid(1).toInt()]);
+                f.click(f.braet.board->btY[move.mid(1).toInt()]);
             else
                 f.guess(move.section(',', 0, 0).toInt(), move.section(',', 1, 1).toInt());
         }
@@ -119,7 +119,7 @@ private slots:
         BoardFixture f;
         f.startTask(2, 3);
         f.guess(1, 1);
-        f.indstil.rgAfstand->setItemIndex(1);
+        f.indstil().rgAfstand->setItemIndex(1);
         f.braet.FormActivate(); // as after the settings dialog was cancelled
         const Lines expected = Lines{{"Direkte afstand", {82, 50}}}
             + guessLine(logFont(), 1, "(1,1), ", "afstand 3,00", 78);
@@ -134,7 +134,7 @@ private slots:
         f.startTask(5, 7);
         for (int i = 0; i < 6; ++i)
             f.guess(0, i);
-        const QImage log = f.braet.logImage();
+        const QImage log = f.braet.board->paLog->image();
         QCOMPARE(log.size(), QSize(240, 300));
         const QColor erase(0xFF, 0xFF, 0x88);
         QCOMPARE(log.pixelColor(50, 50), erase);
@@ -164,7 +164,7 @@ private slots:
         }
         QCOMPARE(firstDark(QRect(82, 50, 60, 16), true), 0);
         // the solution disc is on the board
-        QCOMPARE(f.braet.sgNet->grab().toImage().pixelColor(BoardFixture::latticePoint(5, 7)), QColor(0, 0x80, 0));
+        QCOMPARE(f.braet.board->sgNet->grab().toImage().pixelColor(BoardFixture::latticePoint(5, 7)), QColor(0, 0x80, 0));
     }
 
     // ---- hover hint ----
@@ -184,21 +184,21 @@ private slots:
         QFETCH(QString, text);
         BoardFixture f;
         if (direct)
-            f.indstil.rgAfstand->setItemIndex(1);
+            f.indstil().rgAfstand->setItemIndex(1);
         f.startTask(6, 6);
         f.guess(0, 10); // under board pixel (0, 0)
         f.guess(3, 7);
         if (text.isEmpty()) {
             f.clock += 300;
-            f.braet.tiHintTimer();
-            QVERIFY(!f.braet.paHint->isVisible());
+            f.braet.board->paHint->tiHintTimer();
+            QVERIFY(!f.braet.board->paHint->isVisible());
             return;
         }
         restOn(f, 3, 7);
-        QVERIFY(f.braet.paHint->isVisible());
-        QCOMPARE(f.braet.paHint->text(), text);
-        QCOMPARE(f.braet.paHint->pos(), QPoint(30 * 3 + 65, 30 * 3 + 53));
-        QCOMPARE(f.braet.paHint->size(), QSize(137, 19));
+        QVERIFY(f.braet.board->paHint->isVisible());
+        QCOMPARE(f.braet.board->paHint->text(), text);
+        QCOMPARE(f.braet.board->paHint->pos(), QPoint(30 * 3 + 65, 30 * 3 + 53));
+        QCOMPARE(f.braet.board->paHint->size(), QSize(137, 19));
     }
 
     void hintCoversTheNotepad()
@@ -208,8 +208,8 @@ private slots:
         f.guess(10, 5);
         restOn(f, 10, 5);
         const QPoint overLog(30 * 10 + 65 + 100, 30 * 5 + 53 + 9);
-        QVERIFY(f.braet.paLog->geometry().contains(overLog));
-        QCOMPARE(f.braet.childAt(overLog), f.braet.paHint);
+        QVERIFY(f.braet.board->paLog->geometry().contains(overLog));
+        QCOMPARE(f.braet.childAt(overLog), f.braet.board->paHint);
     }
 
     void hintOnAHit()
@@ -220,28 +220,28 @@ private slots:
         f.guess(1, 0);
         f.guess(6, 2);
         restOn(f, 6, 2);
-        QCOMPARE(f.braet.paHint->text(), QStringLiteral("3. gæt: (6, 2), afstand 0"));
+        QCOMPARE(f.braet.board->paHint->text(), QStringLiteral("3. gæt: (6, 2), afstand 0"));
     }
 
     void noHintWithoutAGuess()
     {
         BoardFixture f;
         restOn(f, 0, 0); // before the first task, (0, 0) included
-        QVERIFY(!f.braet.paHint->isVisible());
+        QVERIFY(!f.braet.board->paHint->isVisible());
         f.startTask(6, 6);
         f.guess(2, 2);
         restOn(f, 4, 4);
-        QVERIFY(!f.braet.paHint->isVisible());
+        QVERIFY(!f.braet.board->paHint->isVisible());
         // a visible hint stays put on an unguessed point
         restOn(f, 2, 2);
-        QVERIFY(f.braet.paHint->isVisible());
-        const QPoint where = f.braet.paHint->pos();
+        QVERIFY(f.braet.board->paHint->isVisible());
+        const QPoint where = f.braet.board->paHint->pos();
         move(f, BoardFixture::latticePoint(2, 2) + QPoint(3, 4));
         move(f, BoardFixture::latticePoint(2, 2) + QPoint(3, 4));
         f.clock += 300;
-        f.braet.tiHintTimer();
-        QVERIFY(f.braet.paHint->isVisible());
-        QCOMPARE(f.braet.paHint->pos(), where);
+        f.braet.board->paHint->tiHintTimer();
+        QVERIFY(f.braet.board->paHint->isVisible());
+        QCOMPARE(f.braet.board->paHint->pos(), where);
     }
 
     void hintTiming()
@@ -251,11 +251,11 @@ private slots:
         f.guess(2, 2);
         move(f, BoardFixture::latticePoint(2, 2));
         f.clock += 250; // exactly 250 ms is not enough
-        f.braet.tiHintTimer();
-        QVERIFY(!f.braet.paHint->isVisible());
+        f.braet.board->paHint->tiHintTimer();
+        QVERIFY(!f.braet.board->paHint->isVisible());
         f.clock += 1;
-        f.braet.tiHintTimer();
-        QVERIFY(f.braet.paHint->isVisible());
+        f.braet.board->paHint->tiHintTimer();
+        QVERIFY(f.braet.board->paHint->isVisible());
     }
 
     void hintHiding()
@@ -272,17 +272,17 @@ private slots:
             move(f, p + QPoint(d, 0));
         for (int d = 0; d <= 90; d += 3)
             move(f, p + QPoint(0, -d));
-        QVERIFY(f.braet.paHint->isVisible());
+        QVERIFY(f.braet.board->paHint->isVisible());
         // resting on another guessed point moves the hint there
         f.clock += 300;
-        f.braet.tiHintTimer();
-        QCOMPARE(f.braet.paHint->text(), QStringLiteral("2. gæt: (2, 5), afstand 5"));
+        f.braet.board->paHint->tiHintTimer();
+        QCOMPARE(f.braet.board->paHint->text(), QStringLiteral("2. gæt: (2, 5), afstand 5"));
         // diagonally more than 5 px in both directions: hidden at the next move after that
         const QPoint q = BoardFixture::latticePoint(2, 5);
         move(f, q + QPoint(6, 6));
-        QVERIFY(f.braet.paHint->isVisible());
+        QVERIFY(f.braet.board->paHint->isVisible());
         move(f, q + QPoint(7, 7));
-        QVERIFY(!f.braet.paHint->isVisible());
+        QVERIFY(!f.braet.board->paHint->isVisible());
     }
 
     void hintAndTheBackground()
@@ -292,24 +292,27 @@ private slots:
         f.guess(2, 2);
         restOn(f, 2, 2);
         // onto another control: kept
-        QTest::mouseMove(f.braet.btX[4]);
-        QTest::mouseMove(f.braet.paLog);
-        QVERIFY(f.braet.paHint->isVisible());
+        QTest::mouseMove(f.braet.board->btX[4]);
+        QTest::mouseMove(f.braet.board->paLog);
+        QVERIFY(f.braet.board->paHint->isVisible());
         // onto the bare background: hidden, and shown again by the next tick
         QTest::mouseMove(&f.braet, QPoint(700, 600));
-        QVERIFY(!f.braet.paHint->isVisible());
-        f.braet.tiHintTimer();
-        QVERIFY(f.braet.paHint->isVisible());
+        QVERIFY(!f.braet.board->paHint->isVisible());
+        f.braet.board->paHint->tiHintTimer();
+        QVERIFY(f.braet.board->paHint->isVisible());
         QTest::mouseMove(&f.braet, QPoint(702, 603));
-        QVERIFY(!f.braet.paHint->isVisible());
+        QVERIFY(!f.braet.board->paHint->isVisible());
     }
 
     void realMovesReachTheBoard()
     {
         BoardFixture f;
-        QTest::mouseMove(f.braet.sgNet, QPoint(101, 203));
-        QCOMPARE(QPoint(f.braet.BoardMouseX, f.braet.BoardMouseY), QPoint(101, 203));
-        QCOMPARE(f.braet.LastBoardMove, f.clock);
+        f.startTask(6, 6);
+        f.guess(3, 3);
+        QTest::mouseMove(f.braet.board->sgNet, BoardFixture::latticePoint(3, 3));
+        f.clock += 300;
+        f.braet.board->paHint->tiHintTimer();
+        QVERIFY(f.braet.board->paHint->isVisible());
     }
 
     void lowestSlotWins()
@@ -317,23 +320,23 @@ private slots:
         BoardFixture f;
         f.startTask(6, 6);
         f.guess(2, 2);
-        f.click(f.braet.btX[2]);
-        f.click(f.braet.btY[2]); // refused: guessed before
+        f.click(f.braet.board->btX[2]);
+        f.click(f.braet.board->btY[2]); // refused: guessed before
         restOn(f, 2, 2);
-        QCOMPARE(f.braet.paHint->text(), QStringLiteral("1. gæt: (2, 2), afstand 8"));
+        QCOMPARE(f.braet.board->paHint->text(), QStringLiteral("1. gæt: (2, 2), afstand 8"));
     }
 
 private:
     static void move(BoardFixture &f, QPoint p)
     {
-        f.braet.sgNetMouseMove(p);
+        f.braet.board->paHint->pointerMoved(p);
     }
 
     static void restOn(BoardFixture &f, int x, int y)
     {
         move(f, BoardFixture::latticePoint(x, y));
         f.clock += 300;
-        f.braet.tiHintTimer();
+        f.braet.board->paHint->tiHintTimer();
     }
 };
 

@@ -7,6 +7,7 @@
 #include "ModalDriver.h"
 #include "Navn.h"
 #include "PrinterService.h"
+#include "PrintQueue.h"
 #include "TaskPage.h"
 
 #include <QLabel>
@@ -136,29 +137,29 @@ private slots:
         QString text;
         int closeLeft = 0;
         whenModal([&](QWidget *) {
-            seen = f.statistik.size();
-            text = f.statistik.meStat->toPlainText();
-            closeLeft = f.statistik.bbClose->x();
-            f.statistik.resize(700, 500);
-            QCOMPARE(f.statistik.bbClose->x(), f.statistik.Panel1->width() - 88);
-            f.statistik.bbClose->click();
+            seen = f.statistik().size();
+            text = f.statistik().meStat->toPlainText();
+            closeLeft = f.statistik().bbClose->x();
+            f.statistik().resize(700, 500);
+            QCOMPARE(f.statistik().bbClose->x(), f.statistik().Panel1->width() - 88);
+            f.statistik().bbClose->click();
         });
         f.click(f.braet.bbStatistik);
         QCOMPARE(seen, QSize(400, 360));
         QCOMPARE(closeLeft, 400 - 88);
-        QCOMPARE(f.statistik.windowTitle(), QStringLiteral("Spil statistik"));
+        QCOMPARE(f.statistik().windowTitle(), QStringLiteral("Spil statistik"));
         QCOMPARE(text.split(QLatin1Char('\n')).size(), 13);
         QVERIFY(text.contains(QStringLiteral(" Gennemsnit   1,00 gæt")));
-        QVERIFY(f.statistik.meStat->isReadOnly());
+        QVERIFY(f.statistik().meStat->isReadOnly());
 
         // shown again: sized anew, report rebuilt, the same window
         f.startTask(2, 2);
         for (int i = 0; i < 6; ++i)
             f.guess(0, i);
         whenModal([&](QWidget *w) {
-            QCOMPARE(w, &f.statistik);
-            seen = f.statistik.size();
-            text = f.statistik.meStat->toPlainText();
+            QCOMPARE(w, &f.statistik());
+            seen = f.statistik().size();
+            text = f.statistik().meStat->toPlainText();
             QTest::keyClick(w, Qt::Key_Escape);
         });
         f.click(f.braet.bbStatistik);
@@ -258,8 +259,8 @@ private slots:
         QFETCH(int, resolution);
         BoardFixture f;
         f.startTask(5, 7);
-        QTest::mouseClick(f.braet.sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(8, 8));
-        QTest::mouseClick(f.braet.sgNet, Qt::RightButton, {}, BoardFixture::latticePoint(9, 9));
+        QTest::mouseClick(f.braet.board->sgNet, Qt::LeftButton, {}, BoardFixture::latticePoint(8, 8));
+        QTest::mouseClick(f.braet.board->sgNet, Qt::RightButton, {}, BoardFixture::latticePoint(9, 9));
         for (int i = 0; i < 6; ++i)
             f.guess(0, i);
         const int b = TaskPage::geometry(resolution).cell;
@@ -334,7 +335,7 @@ private slots:
         f.guess(2, 3);   // a hit
         f.startTask(9, 9);
         f.guess(0, 0);
-        f.click(f.braet.btX[3]);
+        f.click(f.braet.board->btX[3]);
         Printed printed;
         page(300, f.s(), dmDirect, QStringLiteral("Gitterspor"), &printed);
         QStringList texts = textsOf(printed);
@@ -344,7 +345,7 @@ private slots:
         // two right of and one above the hidden place, with each measure in force
         for (const bool direct : {true, false}) {
             BoardFixture g;
-            g.indstil.rgAfstand->setItemIndex(direct ? 1 : 0);
+            g.indstil().rgAfstand->setItemIndex(direct ? 1 : 0);
             g.startTask(2, 3);
             g.guess(4, 4);
             g.guess(2, 3);
@@ -359,8 +360,8 @@ private slots:
     {
         BoardFixture f;
         f.click(f.braet.bbLavOpgave);
-        f.click(f.braet.btX[4]);
-        f.click(f.braet.btY[6]);
+        f.click(f.braet.board->btX[4]);
+        f.click(f.braet.board->btY[6]);
         const QImage image = page(150, f.s(), dmTaxi, QStringLiteral("Gitterspor"));
         QCOMPARE(image.pixelColor(centre(150, 4, 6)), BoardPainter::Lime);
     }
@@ -403,9 +404,9 @@ private slots:
                 seen << error->windowTitle();
                 QTest::keyClick(error, Qt::Key_Escape);
             }, stat);
-            f.statistik.BitBtn1->click();
+            f.statistik().BitBtn1->click();
             seen << QStringLiteral("still open: %1").arg(stat->isVisible());
-            f.statistik.bbClose->click();
+            f.statistik().bbClose->click();
         });
         f.click(f.braet.bbStatistik);
         QCOMPARE(seen, QStringList({"Fejl", "still open: 1"}));
@@ -475,9 +476,29 @@ private slots:
         });
         f.click(f.braet.bbPrint);
         QCOMPARE(error, QStringLiteral("Fejl:Printeren tog ikke imod udskriften. Se efter, at printeren er klar, og prøv igen."));
-        // a queue whose newest job is older than the document never got it
-        QCOMPARE(PrinterService::delivery({{7, false}}, 7, true), PrinterService::Delivery::NeverSent);
         PrinterService::reset();
+    }
+
+    // The queue's answer to the request Qt made at the document's end.
+    void deliveryFromQueueAnswer_data()
+    {
+        QTest::addColumn<bool>("sent");
+        QTest::addColumn<int>("ippStatus");
+        QTest::addColumn<PrintQueue::Delivery>("delivery");
+        using D = PrintQueue::Delivery;
+        QTest::newRow("taken") << true << 0x0000 << D::Taken;
+        QTest::newRow("taken, options ignored") << true << 0x0001 << D::Taken;
+        QTest::newRow("queue refuses jobs (cupsreject)") << true << 0x0506 << D::Refused;
+        QTest::newRow("not allowed to print") << true << 0x0401 << D::Refused;
+        QTest::newRow("server unreachable") << true << 0x0502 << D::Refused;
+        QTest::newRow("nothing asked of the queue") << false << 0x0500 << D::NeverSent;
+    }
+    void deliveryFromQueueAnswer()
+    {
+        QFETCH(bool, sent);
+        QFETCH(int, ippStatus);
+        QFETCH(PrintQueue::Delivery, delivery);
+        QCOMPARE(PrintQueue::fromIppStatus(sent, ippStatus), delivery);
     }
 };
 

@@ -1,43 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
-#include "Design.h"
+#include "WindowPlacement.h"
 
-#include <QApplication>
-#include <QPointer>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
 
-// The windows and printouts name the fonts of the system they were designed
-// on. Map them to the metric-compatible Liberation fonts, so texts keep their
-// widths.
-static void useFontSubstitutes()
-{
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    QFont::insertSubstitutions(QStringLiteral("System"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono")});
-}
-Q_COREAPP_STARTUP_FUNCTION(useFontSubstitutes)
-
-namespace Design {
-
-QFont font(const QString &family, int pixelSize, bool bold)
-{
-    // The stand-in asked for first: a family that is not installed sends Qt
-    // through fontconfig's fallbacks, a millisecond or more a family.
-    QFont font;
-    font.setFamilies(QFont::substitutes(family).mid(0, 1) << family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-QFont typewriterFont(int pixelSize)
-{
-    QFont typewriter = font(QStringLiteral("Courier New"), pixelSize);
-    typewriter.setStyleHint(QFont::TypeWriter);
-    return typewriter;
-}
+namespace WindowPlacement {
 
 namespace {
 
@@ -150,45 +119,4 @@ QRect screenArea(const QWidget *window, bool available)
     return available ? screen->availableGeometry() : screen->geometry();
 }
 
-namespace {
-
-QPointer<QWidget> g_mainWindow;
-
-// Gives a dialog its owner as it is shown: its window exists by then and is
-// not yet on the screen. Made any earlier, the window would take a move for
-// the place of its client area rather than of its frame.
-class OwnerAtShow : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *dialog = static_cast<QWidget *>(watched);
-        if (event->type() != QEvent::Show || !dialog->windowHandle())
-            return false;
-        QWidget *owner = QApplication::activeWindow();
-        if (!owner || owner == dialog)
-            owner = QApplication::activeModalWidget();
-        if (!owner || owner == dialog)
-            owner = g_mainWindow;
-        if (owner && owner != dialog && owner->windowHandle())
-            dialog->windowHandle()->setTransientParent(owner->windowHandle());
-        return false;
-    }
-};
-
-} // namespace
-
-void setMainWindow(QWidget *window)
-{
-    g_mainWindow = window;
-}
-
-void setOwner(QWidget *dialog)
-{
-    dialog->installEventFilter(new OwnerAtShow(dialog));
-}
-
-} // namespace Design
+} // namespace WindowPlacement

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+# SPDX-License-Identifier: MIT
+#
+# Start-up of the Windows build under Wine: launch to first paint of the
+# game against a bare Qt window cross-built the same way, alternating, both
+# launched from a launcher that runs under the same Wine. Not a test: it
+# never fails on a slow machine. Runs in Debian 13, as scripts/windows.sh.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != trixie ]; then
+    exec bash scripts/on-release.sh trixie bash bench/wine.sh "$@"
+fi
+source scripts/packages.sh
+bash scripts/setup.sh "${WINDOWS_PACKAGES[@]}"
+qt=$(bash scripts/windows/qt.sh)
+B=build-windows-bench
+"$qt/bin/qt-cmake" -S . -B $B -G Ninja -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/scripts/windows/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DGITTERSPOR_BENCHMARKS=ON >/dev/null
+cmake --build $B --target firstpaint_gitterspor firstpaint_minimal bench_startup >/dev/null
+
+echo "== machine"
+echo "cpu:    $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//') × $(nproc)"
+echo "qt:     $(basename "$qt") for Windows, MinGW-w64; $(wine --version)"
+echo
+source tests/e2e/lib.sh
+export WINEPREFIX=$WORK/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+pthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+export WINEPATH="$(winpath "$qt/bin");$(winpath "$runtime");$(winpath "$pthread")" QT_PLUGIN_PATH=$(winpath "$qt/plugins")
+start_x
+wineboot -i >/dev/null 2>&1
+echo "== start-up under Wine, Xvfb + icewm: launch to first paint, alternating runs"
+wine "$B/bench/bench_startup.exe" "$(winpath "$PWD/$B/bench/firstpaint_gitterspor.exe")" \
+    "$(winpath "$PWD/$B/bench/firstpaint_minimal.exe")" "${RUNS:-15}" || true
+wineserver -k

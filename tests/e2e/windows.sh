@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+# SPDX-License-Identifier: MIT
+#
+# The Windows build under Wine, on Xvfb with a window manager: the unit and
+# widget tests, cross-built; the installer installed silently as school IT
+# deploys it; the installed game laid out, played, its help opened, a task
+# printed through Wine's printer (which hands it to CUPS), closed; then
+# uninstalled.
+# Usage: windows.sh QT-PREFIX BUILD-DIR
+source "$(dirname "$0")/lib.sh"
+QT=$1
+B=$(cd "$2" && pwd)
+OUT=$B/screenshots
+mkdir -p "$OUT"
+export WINEPREFIX=$WORK/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=da_DK.UTF-8
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+start_x
+start_cups # Wine takes CUPS's queues as its printers when the prefix is made
+wineboot -i >"$WORK/wineboot.log" 2>&1
+wineserver -w
+
+# ---- the unit and widget tests ----
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+pthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
+WINEPATH="$(winpath "$QT/bin");$(winpath "$runtime");$(winpath "$pthread")" QT_PLUGIN_PATH=$(winpath "$QT/plugins") \
+    check "the unit and widget tests pass under Wine" ctest --test-dir "$B" -L unit -j2 --output-on-failure
+
+# ---- the installer, silently ----
+MSI=$(ls "$B"/dist/*.msi)
+check "the installer installs silently" wine msiexec /i "$(winpath "$MSI")" /qn
+INSTALLED="$WINEPREFIX/drive_c/Program Files/Gitterspor"
+check "the program is installed under Program Files" test -f "$INSTALLED/gitterspor.exe"
+check "the Start menu has \"Gitterspor\"" \
+    test -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Gitterspor.lnk"
+check "the uninstall entry has its Danish name" bash -c \
+    "wine reg query 'HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall' /s 2>/dev/null | grep -q 'koordinatspil for b'"
+
+# ---- the installed game ----
+start_program wine 'C:\Program Files\Gitterspor\gitterspor.exe'
+wait_window '^fmSplash$' gone 8
+laid_out() { shot "$OUT/wine-board.png" && buttons_at_pitch "$OUT/wine-board.png" 0 0; }
+check "under Wine the coordinate buttons stand at their pitch" until_true laid_out 10
+words=$(notepad_words "$OUT/wine-board.png" 0 0)
+check "under Wine the notepad shows \"Taxi afstand\" ($words)" grep -q "Taxi afstand" <<<"$words"
+
+click 26 20 # "Start opgave"
+guess 3 3
+logged() { shot "$OUT/wine-guess.png" && grep -q "1. gæt" <<<"$(notepad_words "$OUT/wine-guess.png" 0 0)"; }
+check "a guess is logged (\"1. gæt\")" until_true logged
+
+width=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+click $((width - 84 + 18)) 20 # "Hjælp", then "Vejledning"
+sleep 0.5
+xdotool key Down Return
+check "the help opens" wait_window '^Gitterspor – vejledning$' shown 8
+xdotool key --window "$(xdotool search --onlyvisible --name '^Gitterspor – vejledning$' | head -n 1)" Escape
+check "the help closes" wait_window '^Gitterspor – vejledning$' gone 5
+
+# the task printout: Wine's printer hands it to the cups-pdf queue
+click $((width - 216 + 18)) 20 # "Udskriv opgave"
+check "the name is asked for" wait_window '^Skriv dit navn$' shown 8
+LC_ALL=C.UTF-8 xdotool type --delay 50 "Bo"
+xdotool key Return
+pdf=$(wait_pdf 600) || fail "the task printout comes out of the queue"
+if [ -n "${pdf:-}" ]; then
+    pdftoppm -r 150 -png -singlefile "$pdf" "$OUT/wine-task"
+    printed=$(tesseract "$OUT/wine-task.png" - -l dan --psm 4 2>/dev/null)
+    echo "$printed" >"$OUT/wine-task.txt"
+    check "the printout has the title with the name ($(head -n 3 <<<"$printed" | tr '\n' ' '))" grep -q "Gitterspor (Bo)" <<<"$printed"
+    check "the printout lists the guess" grep -q "1. gæt" <<<"$printed"
+fi
+check "a printout that reached the queue shows no error" bash -c "! xdotool search --onlyvisible --name '^Fejl$' >/dev/null"
+
+# the printer set-up, from the settings: its title is Danish
+click $((width - 136 - 4 - 36 + 18)) 20 # "Indstillinger"
+check "the settings open" wait_window '^Indstillinger$' shown 8
+SWID=$(xdotool search --onlyvisible --name '^Indstillinger$' | head -n 1)
+
+# closing asks; yes ends the program
+click $((width - 44 + 18)) 20
+answer Return
+for _ in $(seq 200); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.05; done
+check "yes to \"Luk Gitterspor?\" ends the program" bash -c "! kill -0 $PROGRAM_PID 2>/dev/null"
+
+# ---- uninstalled ----
+check "the installer uninstalls silently" wine msiexec /x "$(winpath "$MSI")" /qn
+check "the uninstall removes the files" test ! -e "$INSTALLED"
+wineserver -k
+finish
