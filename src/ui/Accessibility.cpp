@@ -42,7 +42,10 @@ private:
         QWidget *window = QApplication::activeWindow();
         if (!window || !QAccessible::isActive())
             return;
-        QAccessibleEvent activated(window, QAccessible::ForegroundChanged);
+        // what Qt tells at an activation: the window's active state changed
+        QAccessible::State active;
+        active.active = true;
+        QAccessibleStateChangeEvent activated(window, active);
         QAccessible::updateAccessibility(&activated);
         if (QWidget *focus = QApplication::focusWidget()) {
             QAccessibleEvent focused(focus, QAccessible::Focus);

@@ -75,21 +75,27 @@ fi
 pass "Orca starts and speaks"
 sleep 0.5
 
+# The window activated before the program reaches the accessibility bus, on
+# purpose, as a busy machine can have it: the program runs on a session bus
+# of its own, where the accessibility bus is announced only once the window
+# has the keyboard. The program then tells Orca which window is active.
+A11Y=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | tr -d ' ')
+dbus-daemon --session --nofork --print-address=3 3>"$WORK/late-bus" >/dev/null 2>&1 &
+PIDS+=($!)
+for _ in $(seq 100); do [ -s "$WORK/late-bus" ] && break; sleep 0.05; done
+LATE_BUS=$(head -n 1 "$WORK/late-bus")
 before=$(spoken)
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$PROGRAM"
+DBUS_SESSION_BUS_ADDRESS=$LATE_BUS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$PROGRAM"
 wait_window '^fmSplash$' gone 5
 for _ in $(seq 50); do # until the board window has the keyboard
     LC_ALL=C.UTF-8 xdotool windowactivate "$WID" >/dev/null 2>&1
     sleep 0.1
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WID" ] && break
 done
-# Orca learns the active window from its activation, which a busy machine can
-# bring before the program's accessibility: then the user switches windows.
-if ! heard "$before" "Start opgave"; then
-    echo "$(date +%T.%3N) >>> (the window activated again)" >>"$SPEECH"
-    xmessage -geometry +0+0 . & sleep 1; kill $!
-    xdotool windowactivate --sync "$WID" >/dev/null 2>&1
-fi
+check "the window is active before the program reaches the accessibility bus" \
+    test "$(xdotool getwindowfocus 2>/dev/null)" = "$WID"
+DBUS_SESSION_BUS_ADDRESS=$LATE_BUS /usr/bin/python3 "$HERE/orca/late-a11y-bus.py" "$A11Y" &
+PIDS+=($!)
 check "Orca presents the game, \"Start opgave\" first" heard "$before" "Start opgave"
 sleep 1
 
