@@ -24,14 +24,11 @@ echo "cpu:    $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ */
 echo "qt:     $(basename "$qt") for Windows, MinGW-w64; $(wine --version)"
 echo
 source tests/e2e/lib.sh
-export WINEPREFIX=$WORK/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-pthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
-export WINEPATH="$(winpath "$qt/bin");$(winpath "$runtime");$(winpath "$pthread")" QT_PLUGIN_PATH=$(winpath "$qt/plugins")
 start_x
-wineboot -i >/dev/null 2>&1
+start_wine
+# shellcheck disable=SC2046
+export $(built_qt_env "$qt")
 echo "== start-up under Wine, Xvfb + icewm: launch to first paint, alternating runs"
 wine "$B/bench/bench_startup.exe" "$(winpath "$PWD/$B/bench/firstpaint_gitterspor.exe")" \
     "$(winpath "$PWD/$B/bench/firstpaint_minimal.exe")" "${RUNS:-15}" || true
-wineserver -k
+"$WINESERVER" -k

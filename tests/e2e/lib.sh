@@ -46,11 +46,21 @@ start_x() { # [bare]
     exec 9>&-
     [ "${1:-}" = bare ] && return # no window manager: nothing activates a window
     HOME=$WORK icewm >"$WORK/icewm.log" 2>&1 &
-    PIDS+=($!)
-    for _ in $(seq 200); do # until the window manager manages windows: it lists them
-        xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id' && break
+    WM_PID=$!
+    PIDS+=($WM_PID)
+    for _ in $(seq 200); do # until the window manager manages windows and activates them
+        xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id' \
+            && xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
         sleep 0.05
     done
+}
+# A window manager that went away during the test is a fault of its own,
+# whatever else failed after it.
+wm_ran_to_the_end() {
+    [ -z "${WM_PID:-}" ] && return 0
+    kill -0 "$WM_PID" 2>/dev/null && return 0
+    wait "$WM_PID"; echo "    icewm ended with status $?; its log:"; sed 's/^/    icewm: /' "$WORK/icewm.log"
+    return 1
 }
 
 # The accessibility bus, on the session bus the script runs on.
@@ -155,7 +165,7 @@ outer_centred() { # window id
 }
 
 finish() {
-    echo "$(( $(grep -c . <<<"") )) " >/dev/null
+    [ -n "${WM_PID:-}" ] && check "the window manager ran to the end" wm_ran_to_the_end
     if [ "$FAILURES" -eq 0 ]; then echo "e2e: all checks passed"; exit 0; fi
     echo "e2e: $FAILURES check(s) failed"
     exit 1
@@ -238,4 +248,21 @@ wait_pdf() { # [tries of 50 ms]
         sleep 0.05
     done
     return 1
+}
+
+# Wine, quiet, in a prefix of the test's own, made on the display.
+start_wine() {
+    export WINEPREFIX=$WORK/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+    wine wineboot -i >"$WORK/wineboot.log" 2>&1
+    "$WINESERVER" -w
+}
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+# Where programs built against Qt for Windows at QT-PREFIX find its libraries
+# and plugins, and MinGW's runtime: "WINEPATH=... QT_PLUGIN_PATH=...".
+built_qt_env() { # QT-PREFIX
+    local runtime pthread
+    runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+    pthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
+    echo "WINEPATH=$(winpath "$1/bin");$(winpath "$runtime");$(winpath "$pthread") QT_PLUGIN_PATH=$(winpath "$1/plugins")"
 }
