@@ -40,19 +40,28 @@ start_x() { # [bare]
     flock 9
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 9>&- >"$WORK/xvfb.log" 2>&1 &
     PIDS+=($!)
-    for _ in $(seq 200); do [ -s "$WORK/display" ] && break; sleep 0.05; done
-    export DISPLAY=:$(cat "$WORK/display")
-    for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+    for _ in $(seq 1200); do [ -s "$WORK/display" ] && xdpyinfo -display ":$(cat "$WORK/display")" >/dev/null 2>&1 && break; sleep 0.05; done
     exec 9>&-
+    export DISPLAY=:$(cat "$WORK/display")
+    xdpyinfo >/dev/null 2>&1 || { fail "the X server answers within a minute"; cat "$WORK/xvfb.log"; exit 1; }
     [ "${1:-}" = bare ] && return # no window manager: nothing activates a window
     HOME=$WORK icewm >"$WORK/icewm.log" 2>&1 &
     WM_PID=$!
     PIDS+=($WM_PID)
-    for _ in $(seq 200); do # until the window manager manages windows and activates them
-        xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id' \
-            && xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
+    # Until the window manager manages windows and activates them. On a busy
+    # machine that took longer than the 10 s this once waited, and the test
+    # went on without one: nothing was maximised or activated.
+    local started=$SECONDS
+    until xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id' \
+        && xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW; do
+        if [ $((SECONDS - started)) -ge 60 ] || ! kill -0 "$WM_PID" 2>/dev/null; then
+            fail "the window manager answers within a minute"
+            sed 's/^/    icewm: /' "$WORK/icewm.log"
+            exit 1
+        fi
         sleep 0.05
     done
+    [ $((SECONDS - started)) -lt 5 ] || echo "    the window manager took $((SECONDS - started)) s to answer"
 }
 # A window manager that went away during the test is a fault of its own,
 # whatever else failed after it.
