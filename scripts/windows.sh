@@ -32,7 +32,8 @@ echo "== the game and its tests for Windows"
 cmake --build $B >$B/build.log 2>&1 || { grep -v '^\[' $B/build.log | head -n 60; exit 1; }
 
 echo "== the folder that is shipped"
-bash scripts/windows/deploy.sh "$qt" $B/src/gitterspor.exe $B/Gitterspor
+# Qt puts programs for Windows at the top of the build, beside their libraries
+bash scripts/windows/deploy.sh "$qt" $B/gitterspor.exe $B/Gitterspor
 bash scripts/windows/installer.sh $B/Gitterspor $B/resources/gitterspor.ico "$version" $B/dist
 dist=/var/cache/gitterspor/windows-dist
 rm -rf "$dist" && cp -r $B/dist "$dist"
