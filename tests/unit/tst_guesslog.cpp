@@ -287,6 +287,9 @@ private slots:
 
     void hintAndTheBackground()
     {
+#ifdef Q_OS_WIN
+        QSKIP("QTest's pointer moves reach no widget's move handler on Qt's Windows and minimal platforms");
+#endif
         BoardFixture f;
         f.startTask(6, 6);
         f.guess(2, 2);
@@ -306,6 +309,9 @@ private slots:
 
     void realMovesReachTheBoard()
     {
+#ifdef Q_OS_WIN
+        QSKIP("QTest's pointer moves reach no widget's move handler on Qt's Windows and minimal platforms");
+#endif
         BoardFixture f;
         f.startTask(6, 6);
         f.guess(3, 3);
