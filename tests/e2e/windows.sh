@@ -56,12 +56,14 @@ logged() { shot "$OUT/wine-guess.png" && grep -q "1. gæt" <<<"$(notepad_words "
 check "a guess is logged (\"1. gæt\")" until_true logged
 
 width=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
-click $((width - 84 + 18)) 20 # "Hjælp", then "Vejledning": the menu is held at the screen's edge
+click $((width - 84 + 18)) 20 # "Hjælp", then "Vejledning"
 sleep 0.5
-click $((width - 73)) 54
-check "the help opens" wait_window '^Gitterspor – vejledning$' shown 8
-xdotool key --window "$(xdotool search --onlyvisible --name '^Gitterspor – vejledning$' | head -n 1)" Escape
-check "the help closes" wait_window '^Gitterspor – vejledning$' gone 5
+xdotool key Down Return
+# Wine names the window to X with a hyphen for the dash
+check "the help opens" wait_window '^Gitterspor . vejledning$' shown 8
+shot "$OUT/wine-help.png"
+xdotool key --window "$(xdotool search --onlyvisible --name '^Gitterspor . vejledning$' | head -n 1)" Escape
+check "the help closes" wait_window '^Gitterspor . vejledning$' gone 5
 
 # the task printout: Wine's printer hands it to the cups-pdf queue
 click $((width - 216 + 18)) 20 # "Udskriv opgave"

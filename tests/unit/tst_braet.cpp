@@ -318,6 +318,9 @@ private slots:
         QFETCH(bool, cue);
         QFETCH(QString, hint);
         QFETCH(int, downAt);
+#ifdef Q_OS_WIN
+        QSKIP("Windows delivers touch as pointer messages, which Qt's test touch device does not go through");
+#endif
         BoardFixture f;
         QPointingDevice *screen = m_touchScreen.get();
         f.places->push(7, 5);
