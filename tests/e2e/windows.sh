@@ -62,7 +62,7 @@ xdotool key Down Return
 # Wine names the window to X with a hyphen for the dash
 check "the help opens" wait_window '^Gitterspor . vejledning$' shown 8
 import -window root "$OUT/wine-help.png"
-xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Gitterspor . vejledning$' | head -n 1)" key Escape
+xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Gitterspor . vejledning$' | head -n 1)" key alt+F4
 check "the help closes" wait_window '^Gitterspor . vejledning$' gone 5
 
 # the task printout: Wine's printer hands it to the cups-pdf queue
