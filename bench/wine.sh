@@ -21,7 +21,7 @@ cmake --build $B --target firstpaint_gitterspor firstpaint_minimal bench_startup
 
 echo "== machine"
 echo "cpu:    $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//') × $(nproc)"
-echo "qt:     $(basename "$qt") for Windows, MinGW-w64; $(wine --version)"
+echo "qt:     $(basename "$qt") for Windows, MinGW-w64; $(wine --version 2>/dev/null)"
 echo
 source tests/e2e/lib.sh
 start_x
@@ -29,6 +29,6 @@ start_wine
 # shellcheck disable=SC2046
 export $(built_qt_env "$qt")
 echo "== start-up under Wine, Xvfb + icewm: launch to first paint, alternating runs"
-wine "$B/bench/bench_startup.exe" "$(winpath "$PWD/$B/bench/firstpaint_gitterspor.exe")" \
-    "$(winpath "$PWD/$B/bench/firstpaint_minimal.exe")" "${RUNS:-15}" || true
+wine "$B/bench_startup.exe" "$(winpath "$PWD/$B/firstpaint_gitterspor.exe")" \
+    "$(winpath "$PWD/$B/firstpaint_minimal.exe")" "${RUNS:-15}" || true
 "$WINESERVER" -k
