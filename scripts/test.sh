@@ -40,7 +40,7 @@ else
     status=1
 fi
 
-echo "== the Debian package"
+echo "== the Debian package (the tests above ended after $(( $(date +%s) - started )) s)"
 wait $package || status=1
 cat build-test-package/package.log
 echo "== the whole suite took $(( $(date +%s) - started )) s"
