@@ -3,7 +3,9 @@
 //
 // Renders an SVG at build time, so that the program loads ready pictures
 // instead of parsing SVG at start-up.
-//   render_svg IN.svg OUT RATIO        the SVG's own size times RATIO (1.5, say)
+//   render_svg IN.svg OUT RATIO...     the SVG's own size times each RATIO (1.5,
+//                                      say); OUT's name takes "@1.5x" before its
+//                                      ending for every ratio but 1
 //   render_svg IN.svg OUT --size N     N x N pixels
 //   render_svg IN.svg OUT.ico --size N,M,...   a Windows icon of these sizes
 // OUT ending in .png is a PNG (the icons installed for the desktop). OUT
@@ -63,6 +65,16 @@ static bool writeIco(QSvgRenderer &renderer, const QStringList &sizes, const QSt
     return out.open(QIODevice::WriteOnly) && out.write(ico) == ico.size();
 }
 
+// The pixels as they lie in memory, as Artwork reads them.
+static bool writePixels(const QImage &image, const QString &path)
+{
+    QFile out(path);
+    const std::int32_t header[3] = {image.width(), image.height(), image.format()};
+    return out.open(QIODevice::WriteOnly)
+        && out.write(reinterpret_cast<const char *>(header), sizeof header) == sizeof header
+        && out.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()) == image.sizeInBytes();
+}
+
 int main(int argc, char *argv[])
 {
     // text in the pictures needs the font database, not a display
@@ -71,7 +83,7 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 4) {
-        std::fprintf(stderr, "usage: render_svg IN.svg OUT SCALE | --size N\n");
+        std::fprintf(stderr, "usage: render_svg IN.svg OUT RATIO... | --size N\n");
         return 2;
     }
     QSvgRenderer renderer(args[1]);
@@ -79,21 +91,18 @@ int main(int argc, char *argv[])
         return 1;
     if (args[2].endsWith(QLatin1String(".ico")) && args.size() > 4)
         return writeIco(renderer, args[4].split(QLatin1Char(',')), args[2]) ? 0 : 1;
-    QSize size = renderer.defaultSize();
-    if (args[3] == QLatin1String("--size") && args.size() > 4)
-        size = QSize(args[4].toInt(), args[4].toInt());
-    else
-        size = (QSizeF(size) * args[3].toDouble()).toSize();
-    if (size.isEmpty())
-        return 1;
     const bool opaque = QFileInfo(args[2]).dir().dirName() == QLatin1String("pictures");
-    const QImage image = render(renderer, size, opaque);
-    if (!args[2].endsWith(QLatin1String(".pixels")))
-        return image.save(args[2]) ? 0 : 1;
-    QFile out(args[2]);
-    const std::int32_t header[3] = {image.width(), image.height(), image.format()};
-    const bool written = out.open(QIODevice::WriteOnly)
-        && out.write(reinterpret_cast<const char *>(header), sizeof header) == sizeof header
-        && out.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()) == image.sizeInBytes();
-    return written ? 0 : 1;
+    if (args[3] == QLatin1String("--size") && args.size() > 4) {
+        const int n = args[4].toInt();
+        return n > 0 && render(renderer, QSize(n, n), opaque).save(args[2]) ? 0 : 1;
+    }
+    for (const QString &ratio : args.mid(3)) {
+        const QSize size = (QSizeF(renderer.defaultSize()) * ratio.toDouble()).toSize();
+        QString path = args[2];
+        if (ratio != QLatin1String("1"))
+            path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(ratio));
+        if (size.isEmpty() || !writePixels(render(renderer, size, opaque), path))
+            return 1;
+    }
+    return 0;
 }
