@@ -33,15 +33,6 @@ check() { # description, command...
 }
 
 start_x() { # [bare]
-    start_display || { fail "an X display"; exit 1; }
-    [ "${1:-}" = bare ] && return 0 # no window manager: nothing activates a window
-    start_window_manager && return 0
-    sed 's/^/    icewm: /' "$WORK/icewm.log"
-    fail "a window manager that activates windows"
-    exit 1
-}
-
-start_display() {
     # Xvfb takes the first free display itself: tests run side by side, also
     # in a chroot that shares the abstract sockets. Two servers looking at the
     # same moment can take each other's socket, so one looks at a time.
@@ -50,33 +41,29 @@ start_display() {
     # starting right after the check below on a busy machine.
     exec 9>/tmp/gitterspor-xvfb.lock
     flock 9
-    : >"$WORK/display"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 9>&- >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    PIDS+=($XVFB_PID)
+    PIDS+=($!)
     for _ in $(seq 1200); do [ -s "$WORK/display" ] && xdpyinfo -display ":$(cat "$WORK/display")" >/dev/null 2>&1 && break; sleep 0.05; done
     exec 9>&-
     export DISPLAY=:$(cat "$WORK/display")
-    xdpyinfo >/dev/null 2>&1 && return 0
-    sed 's/^/    Xvfb: /' "$WORK/xvfb.log"
-    kill "$XVFB_PID" 2>/dev/null
-    return 1
-}
-
-# Until the window manager manages windows and activates them: a test that
-# went on without one would find nothing maximised or activated.
-start_window_manager() {
+    xdpyinfo >/dev/null 2>&1 || { fail "the X server answers within a minute"; cat "$WORK/xvfb.log"; exit 1; }
+    [ "${1:-}" = bare ] && return # no window manager: nothing activates a window
     HOME=$WORK icewm >"$WORK/icewm.log" 2>&1 &
     WM_PID=$!
     PIDS+=($WM_PID)
+    # Until the window manager manages windows and activates them: a test that
+    # went on without one would find nothing maximised or activated.
     local started=$SECONDS
     until xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id' \
         && xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW; do
-        [ $((SECONDS - started)) -lt 60 ] && kill -0 "$WM_PID" 2>/dev/null || return 1
+        if [ $((SECONDS - started)) -ge 60 ] || ! kill -0 "$WM_PID" 2>/dev/null; then
+            fail "the window manager answers within a minute"
+            sed 's/^/    icewm: /' "$WORK/icewm.log"
+            exit 1
+        fi
         sleep 0.05
     done
     [ $((SECONDS - started)) -lt 5 ] || echo "    the window manager took $((SECONDS - started)) s to answer"
-    return 0
 }
 # A window manager that went away during the test is a fault of its own,
 # whatever else failed after it.
