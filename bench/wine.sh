@@ -5,7 +5,7 @@
 # Start-up of the Windows build under Wine: launch to first paint of the
 # game against a bare Qt window cross-built the same way, alternating, both
 # launched from a launcher that runs under the same Wine. Not a test: it
-# never fails on a slow machine. Runs in Debian 13, as scripts/windows.sh.
+# never fails on a slow machine. Runs in Debian 13, as scripts/windows/build.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != trixie ]; then

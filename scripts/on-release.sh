@@ -8,7 +8,8 @@
 #     bash scripts/on-release.sh trixie bash scripts/test.sh
 #
 # The system is kept in /var/cache/gitterspor/RELEASE and reused for a week;
-# after that, or when it is broken, it is made anew. The repository's tracked
+# after that, when it is broken, or when this script or the package lists
+# changed, it is made anew. The repository's tracked
 # files (as they are in the working tree) and its history are copied into
 # it. What a command keeps for longer than the system (Qt built for
 # Windows) lives beside it in RELEASE.kept, seen inside as
@@ -36,7 +37,10 @@ unmount_all() {
 }
 trap unmount_all EXIT
 
-if [ -f "$ROOT/.made" ] && [ -z "$(find "$ROOT/.made" -mtime +6)" ] && [ -x "$ROOT/usr/bin/git" ]; then
+# made anew when the way it is made, or the list of packages it gets, changed
+recipe=$(cat scripts/on-release.sh scripts/packages.sh | sha256sum | cut -c1-12)
+if [ -f "$ROOT/.made" ] && [ -z "$(find "$ROOT/.made" -mtime +6)" ] && [ -x "$ROOT/usr/bin/git" ] \
+    && [ "$(cat "$ROOT/.made")" = "$recipe" ]; then
     echo "== Debian $release in $ROOT, made $(date -r "$ROOT/.made" +%F)"
 else
     unmount_all
@@ -46,7 +50,7 @@ else
     mkdir -p "$ROOT"
     debootstrap --variant=minbase --include=ca-certificates,git,sudo "$release" "$ROOT" >"$ROOT.debootstrap.log" 2>&1 \
         || { tail -n 20 "$ROOT.debootstrap.log"; exit 1; }
-    touch "$ROOT/.made"
+    echo "$recipe" >"$ROOT/.made"
 fi
 cp /etc/resolv.conf "$ROOT/etc/"
 chmod 1777 "$ROOT/tmp"

@@ -13,3 +13,7 @@ WINDOWS_PACKAGES=(cmake ninja-build g++ dpkg-dev g++-mingw-w64-x86-64-posix binu
                   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n fonts-liberation2
                   msitools wixl zip wine wine64 xvfb xauth x11-utils icewm xdotool imagemagick
                   tesseract-ocr tesseract-ocr-dan cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils)
+# Inside Debian 13: Qt for WebAssembly built with emscripten, the shipped
+# folder, and the browsers and their driver to test it in.
+WEB_PACKAGES=(cmake ninja-build g++ dpkg-dev emscripten qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+              fonts-liberation2 brotli zip chromium firefox-esr nodejs npm poppler-utils imagemagick python3)

@@ -3,31 +3,19 @@
 # SPDX-License-Identifier: MIT
 #
 # Builds Qt for 64-bit Windows from Debian's own sources (qt6-base) with
-# Debian's MinGW-w64, once per Qt version, and prints the
+# Debian's MinGW-w64, once per Qt version and recipe, and prints the
 # folder it is installed in. The host tools (moc, rcc, uic, syncqt) are
 # Debian's own Qt of the same version. Only what the game uses is built.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-cache=${GITTERSPOR_QT_CACHE:-/var/cache/gitterspor/qt-mingw}
-version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
-prefix=$cache/$version
+source "$here/../qt-source.sh"
+qt_prefix "${GITTERSPOR_QT_CACHE:-/var/cache/gitterspor/qt-mingw}" "$here/qt.sh" "$here/mingw-w64.cmake"
+prefix=$QT_PREFIX
 if [ -f "$prefix/.built" ]; then echo "$prefix"; exit 0; fi
 
-# The sources, from the archive apt already takes its packages from.
-if ! apt-get indextargets 2>/dev/null | grep -q '^Identifier: Sources'; then
-    for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$list" ] && sed -n 's/^deb \(.*debian\.org.*\)/deb-src \1/p' "$list"
-    done >/etc/apt/sources.list.d/gitterspor-sources.list
-    for list in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$list" ] && grep -q 'debian\.org' "$list" && sed 's/^Types: deb$/Types: deb-src/' "$list" \
-            >"/etc/apt/sources.list.d/gitterspor-src-$(basename "$list")"
-    done
-    apt-get update -qq >&2
-fi
-work=$cache/build-$version
-rm -rf "$work" "$prefix" && mkdir -p "$work"
+work=$prefix.build
+qt_unpack "$work"
 cd "$work"
-apt-get source -qq --only-source "qt6-base=$version" >"$work/source.log" 2>&1 || { cat "$work/source.log" >&2; exit 1; }
 
 # Qt 6.8.2's Windows plugin takes dynamic OpenGL for granted, also where
 # OpenGL is left out; the feature means nothing without OpenGL.
@@ -45,12 +33,12 @@ cmake -S qt6-base-*/ -B base -G Ninja \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_UNITY_BUILD=ON -DBUILD_WITH_PCH=OFF \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF \
     -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF -DFEATURE_icu=OFF \
-    -DFEATURE_freetype=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_direct2d=OFF \
+    -DFEATURE_freetype=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF \
     -DFEATURE_itemmodeltester=OFF >"$work/configure.log" 2>&1 \
     || { tail -n 40 "$work/configure.log" >&2; exit 1; }
 cmake --build base --parallel >"$work/build.log" 2>&1 || { grep -B2 -A20 'FAILED\|error:' "$work/build.log" | head -n 80 >&2; exit 1; }
 cmake --install base >/dev/null
-echo "Qt $version for Windows built in $(( $(date +%s) - started )) s" >&2
+echo "Qt $QT_VERSION for Windows built in $(( $(date +%s) - started )) s" >&2
 cd / && rm -rf "$work"
 touch "$prefix/.built"
 echo "$prefix"

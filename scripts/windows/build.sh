@@ -8,15 +8,11 @@
 # (the system on-release.sh keeps), where Qt for Windows is built once from
 # Debian's sources and kept (scripts/windows/qt.sh).
 set -euo pipefail
-cd "$(dirname "$0")/.."
-if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != trixie ]; then
-    status=0
-    bash scripts/on-release.sh trixie bash scripts/windows.sh "$@" || status=$?
-    # what was built inside is copied out beside the sources
-    root=${GITTERSPOR_RELEASE_ROOT:-/var/cache/gitterspor}/trixie.kept/windows-dist
-    if [ -d "$root" ]; then rm -rf build-windows/dist && mkdir -p build-windows && cp -r "$root" build-windows/dist; fi
-    exit $status
-fi
+cd "$(dirname "$0")/../.."
+source scripts/trixie.sh
+in_trixie windows-dist build-windows/dist scripts/windows/build.sh "$@"
+dist=/var/cache/gitterspor/windows-dist
+rm -rf "$dist"
 started=$(date +%s)
 source scripts/packages.sh
 bash scripts/setup.sh "${WINDOWS_PACKAGES[@]}"
@@ -35,8 +31,7 @@ echo "== the folder that is shipped"
 # Qt puts programs for Windows at the top of the build, beside their libraries
 bash scripts/windows/deploy.sh "$qt" $B/gitterspor.exe $B/Gitterspor
 bash scripts/windows/installer.sh $B/Gitterspor $B/resources/gitterspor.ico "$version" $B/dist
-dist=/var/cache/gitterspor/windows-dist
-rm -rf "$dist" && cp -r $B/dist "$dist"
+cp -r $B/dist "$dist"
 ls -l $B/dist
 
 echo "== tests under Wine"
