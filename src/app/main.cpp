@@ -6,6 +6,10 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#ifdef Q_OS_WASM
+#include <emscripten.h>
+#endif
+
 namespace {
 
 // Before the application exists: the windowing system to run on. Where a
@@ -31,6 +35,17 @@ void speakDanish(QTranslator &translator)
         QApplication::installTranslator(&translator);
 }
 
+// In a browser the page stays when the game ends: it says so, and offers a
+// new game (web/index.html).
+void tellThePageAtTheEnd()
+{
+#ifdef Q_OS_WASM
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [] {
+        EM_ASM(if (window.gitterspor) window.gitterspor.ended(););
+    });
+#endif
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -44,5 +59,6 @@ int main(int argc, char *argv[])
     speakDanish(danish);
     const auto windows = Startup::create();
     windows->showBoard();
+    tellThePageAtTheEnd();
     return app.exec();
 }

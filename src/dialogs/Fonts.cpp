@@ -3,6 +3,8 @@
 #include "Fonts.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace {
@@ -47,6 +49,15 @@ namespace Fonts {
 
 QFont font(const QString &family, int pixelSize, bool bold)
 {
+#ifdef Q_OS_WASM
+    // a browser has only the fonts compiled into the program
+    static const bool registered = [] {
+        for (QDirIterator it(QStringLiteral(":/fonts")); it.hasNext();)
+            QFontDatabase::addApplicationFont(it.next());
+        return true;
+    }();
+    Q_UNUSED(registered);
+#endif
     QFont font;
     QStringList families = QFont::substitutes(family);
     if (!families.contains(family))

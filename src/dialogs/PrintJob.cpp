@@ -4,7 +4,6 @@
 #include "PrinterService.h"
 
 #include <QPainter>
-#include <QPrinter>
 
 bool PrintJob::run(const AskName &askName, const Title &title, const Paint &paint)
 {
@@ -12,8 +11,8 @@ bool PrintJob::run(const AskName &askName, const Title &title, const Paint &pain
     if (!PrinterService::checkAvailable() || !askName())
         return false;
     QPainter painter;
-    if (!PrinterService::begin(painter, title()))
+    if (!PrinterService::beginDocument(painter, title()))
         return false;
-    paint(painter, PrinterService::printer());
-    return PrinterService::end(painter);
+    paint(painter, PrinterService::page());
+    return PrinterService::endDocument(painter);
 }

@@ -7,7 +7,12 @@
 #include <functional>
 
 class QPainter;
-class QPrinter;
+
+// The page a printout is painted on, in the device's pixels.
+struct PrintPage {
+    int paperWidth = 0;
+    int resolution = 0; // pixels per inch
+};
 
 // One printout from the first look at the printer to the end of the
 // document, the same for every printout of the program: the printer is
@@ -20,7 +25,7 @@ public:
     using AskName = std::function<bool()>;
     // The document's title, once the name is known.
     using Title = std::function<QString()>;
-    using Paint = std::function<void(QPainter &, QPrinter &)>;
+    using Paint = std::function<void(QPainter &, const PrintPage &)>;
 
     // True when the document went to the printer whole.
     static bool run(const AskName &askName, const Title &title, const Paint &paint);

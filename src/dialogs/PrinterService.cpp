@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "PrinterService.h"
 #include "MessageDlg.h"
+#include "PrintJob.h"
 #include "PrintQueue.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
@@ -16,11 +16,6 @@
 namespace {
 
 std::unique_ptr<QPrinter> g_printer;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PrinterService", text);
-}
 
 // Printouts are laid out from the corner of the area the printer can print
 // on: no margins beyond the ones it cannot help.
@@ -54,6 +49,11 @@ QPrinter &PrinterService::printer()
     return *g_printer;
 }
 
+bool PrinterService::hasSetup()
+{
+    return true;
+}
+
 bool PrinterService::setup(QWidget *parent)
 {
     QPrintDialog dialog(&printer(), parent);
@@ -75,7 +75,7 @@ bool PrinterService::checkAvailable()
     return false;
 }
 
-bool PrinterService::begin(QPainter &painter, const QString &title)
+bool PrinterService::beginDocument(QPainter &painter, const QString &title)
 {
     QPrinter &p = printer();
     p.setDocName(title);
@@ -85,7 +85,13 @@ bool PrinterService::begin(QPainter &painter, const QString &title)
     return false;
 }
 
-bool PrinterService::end(QPainter &painter)
+PrintPage PrinterService::page()
+{
+    const QPrinter &p = printer();
+    return {p.paperRect(QPrinter::DevicePixel).toRect().width(), p.resolution()};
+}
+
+bool PrinterService::endDocument(QPainter &painter)
 {
     using PrintQueue::Delivery;
     const QPrinter &p = printer();

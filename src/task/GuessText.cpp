@@ -9,14 +9,16 @@
 
 namespace GuessText {
 
-static QString tr(const char *text)
-{
-    return QCoreApplication::translate("GuessText", text);
-}
+namespace {
+// the texts' translation context
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(GuessText)
+};
+} // namespace
 
 QString numberText(int n)
 {
-    return QString::number(n) + QStringLiteral(".") + tr(" gæt:");
+    return QString::number(n) + QStringLiteral(".") + Texts::tr(" gæt:");
 }
 
 QString pointText(const TGuess &guess)
@@ -39,21 +41,21 @@ QString fixed2(double value, const QLocale &locale)
 QString distanceText(double distance, TDistanceMeasure measure, const QLocale &locale)
 {
     if (distance == 0.0)
-        return tr(" Netop!");
+        return Texts::tr(" Netop!");
     if (measure == dmTaxi)
-        return tr("afstand ") + QString::number(std::llround(distance));
-    return tr("afstand ") + fixed2(distance, locale);
+        return Texts::tr("afstand ") + QString::number(std::llround(distance));
+    return Texts::tr("afstand ") + fixed2(distance, locale);
 }
 
 QString solutionText(int hiddenX, int hiddenY)
 {
-    return tr("Den rigtige løsning er ") + QStringLiteral("(") + QString::number(hiddenX)
+    return Texts::tr("Den rigtige løsning er ") + QStringLiteral("(") + QString::number(hiddenX)
         + QStringLiteral(",") + QString::number(hiddenY) + QStringLiteral(")");
 }
 
 QString measureTitle(TDistanceMeasure measure)
 {
-    return measure == dmTaxi ? tr("Taxi afstand") : tr("Direkte afstand");
+    return measure == dmTaxi ? Texts::tr("Taxi afstand") : Texts::tr("Direkte afstand");
 }
 
 QString hintText(int n, int x, int y, double distance, const QLocale &locale)
@@ -69,8 +71,8 @@ QString hintText(int n, int x, int y, double distance, const QLocale &locale)
         if (number.endsWith(point))
             number.chop(point.size());
     }
-    return QString::number(n) + tr(". gæt: (") + QString::number(x) + QStringLiteral(", ")
-        + QString::number(y) + QStringLiteral(")") + tr(", afstand ") + number;
+    return QString::number(n) + Texts::tr(". gæt: (") + QString::number(x) + QStringLiteral(", ")
+        + QString::number(y) + QStringLiteral(")") + Texts::tr(", afstand ") + number;
 }
 
 QString averageText(qint64 weighted, qint64 total, const QLocale &locale)
@@ -86,7 +88,7 @@ QString averageText(qint64 weighted, qint64 total, const QLocale &locale)
 QStringList statisticsReport(const TaskState &state, const QLocale &locale)
 {
     QStringList lines;
-    lines << QStringLiteral(" ") << tr(" Antal gæt  Antal opgaver") << QStringLiteral(" ");
+    lines << QStringLiteral(" ") << Texts::tr(" Antal gæt  Antal opgaver") << QStringLiteral(" ");
     qint64 total = 0;
     qint64 weighted = 0;
     for (int n = 1; n <= MaxGuesses; ++n) {
@@ -97,10 +99,10 @@ QStringList statisticsReport(const TaskState &state, const QLocale &locale)
     }
     lines << QStringLiteral(" ");
     if (total > 0) {
-        lines << tr(" Gennemsnit") + QStringLiteral("   ") + averageText(weighted, total, locale) + tr(" gæt");
+        lines << Texts::tr(" Gennemsnit") + QStringLiteral("   ") + averageText(weighted, total, locale) + Texts::tr(" gæt");
         lines << QStringLiteral(" ");
     }
-    lines << tr(" Ikke løst") + QStringLiteral("      ") + QString::number(state.Unsolved);
+    lines << Texts::tr(" Ikke løst") + QStringLiteral("      ") + QString::number(state.Unsolved);
     return lines;
 }
 
@@ -131,30 +133,30 @@ QString spokenLine(const LogLine &line)
 
 QString logName()
 {
-    return tr("Notesblok med dine gæt");
+    return Texts::tr("Notesblok med dine gæt");
 }
 
 QString pointDescription(const TaskState &state, int x, int y, TDistanceMeasure measure, const QLocale &locale)
 {
     const TCellMarks &marks = state.marksAt(x, y);
-    const QString point = tr("punkt (%1, %2)").arg(x).arg(y);
+    const QString point = Texts::tr("punkt (%1, %2)").arg(x).arg(y);
     const int n = state.guessAt(x, y);
     if (marks.Placed && n > 0) {
         const double distance = state.Guesses[n].Distance;
         if (distance == 0.0)
-            return tr("%1: gæt %2, netop").arg(point).arg(n);
-        return tr("%1: gæt %2, %3").arg(point).arg(n).arg(distanceText(distance, measure, locale));
+            return Texts::tr("%1: gæt %2, netop").arg(point).arg(n);
+        return Texts::tr("%1: gæt %2, %3").arg(point).arg(n).arg(distanceText(distance, measure, locale));
     }
     if (marks.Placed)
-        return tr("%1: det skjulte punkt").arg(point);
+        return Texts::tr("%1: det skjulte punkt").arg(point);
     if (state.showsSolutionAt(x, y))
-        return tr("%1: løsningen").arg(point);
+        return Texts::tr("%1: løsningen").arg(point);
     if (marks.BlueMark && marks.YellowMark)
-        return tr("%1: blå og gult mærke").arg(point);
+        return Texts::tr("%1: blå og gult mærke").arg(point);
     if (marks.BlueMark)
-        return tr("%1: blå mærke").arg(point);
+        return Texts::tr("%1: blå mærke").arg(point);
     if (marks.YellowMark)
-        return tr("%1: gult mærke").arg(point);
+        return Texts::tr("%1: gult mærke").arg(point);
     return point;
 }
 

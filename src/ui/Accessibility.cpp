@@ -8,7 +8,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 

@@ -12,7 +12,7 @@ ArrowPrompt::ArrowPrompt(QWidget *parent)
     connect(&tiArrow, &QTimer::timeout, this, &ArrowPrompt::tiArrowTimer);
 }
 
-void ArrowPrompt::start(char16_t caption)
+void ArrowPrompt::startBlinking(char16_t caption)
 {
     setCaption(caption);
     show();
@@ -25,7 +25,7 @@ void ArrowPrompt::switchTo(char16_t caption)
     restartBlinking();
 }
 
-void ArrowPrompt::stop()
+void ArrowPrompt::stopBlinking()
 {
     hide();
     tiArrow.stop();

@@ -18,10 +18,10 @@ public:
     void setCaption(char16_t caption);
 
     // Shown with this caption, blinking from the start.
-    void start(char16_t caption);
+    void startBlinking(char16_t caption);
     // A new caption, blinking from the start; shown or dark as the blinking has it.
     void switchTo(char16_t caption);
-    void stop();
+    void stopBlinking();
 
     QTimer tiArrow;
     int ArrowTicks = 0;

@@ -136,7 +136,7 @@ void BoardPanel::EnableCoordinateButtons(bool enabled)
 void BoardPanel::arrowStart(char16_t caption)
 {
     m_keys->expectX(0);
-    paPil->start(caption);
+    paPil->startBlinking(caption);
 }
 
 void BoardPanel::arrowSwitch(char16_t caption)
@@ -151,7 +151,7 @@ void BoardPanel::arrowSwitch(char16_t caption)
 
 void BoardPanel::arrowStop()
 {
-    paPil->stop();
+    paPil->stopBlinking();
 }
 
 void BoardPanel::setSolveButtonVisible(bool visible)

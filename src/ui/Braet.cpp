@@ -9,6 +9,7 @@
 #include "HelpViewer.h"
 #include "Indstil.h"
 #include "MessageDlg.h"
+#include "ModalWindow.h"
 #include "Navn.h"
 #include "PrintJob.h"
 #include "Splash.h"
@@ -23,8 +24,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
 #include <QWindow>
 
 #include <utility>
@@ -288,7 +289,7 @@ void TfmBraet::AboutClick()
 void TfmBraet::ShowStatistics()
 {
     m_windows.statistik().setReport(GuessText::statisticsReport(state()));
-    m_windows.statistik().exec();
+    ModalWindow::open(m_windows.statistik());
 }
 
 void TfmBraet::paintTaskPage(QPainter &painter, int resolution, const QString &title) const
@@ -302,7 +303,7 @@ void TfmBraet::PrintTask()
     PrintJob::run(AskPlayerName, [&] {
         title = PlayerName().isEmpty() ? tr("Gitterspor") : tr("Gitterspor (%1)").arg(PlayerName());
         return title;
-    }, [&](QPainter &painter, QPrinter &printer) {
-        paintTaskPage(painter, printer.resolution(), title);
+    }, [&](QPainter &painter, const PrintPage &page) {
+        paintTaskPage(painter, page.resolution, title);
     });
 }

@@ -6,6 +6,8 @@
 
 #include <QElapsedTimer>
 
+#include <cstdlib>
+
 namespace {
 
 const QColor HintYellow(0xFF, 0xFF, 0x80);

@@ -75,6 +75,7 @@ TfmIndstil::TfmIndstil(QWidget *parent)
     bbPrinterSetup->setFont(Fonts::font(QStringLiteral("Arial"), 11));
     bbPrinterSetup->setToolTip(tr("Printer opsætning"));
     bbPrinterSetup->setAutoDefault(false);
+    bbPrinterSetup->setEnabled(PrinterService::hasSetup()); // a browser chooses its printer itself
     TabbedNotebook1->addTab(printerPage, tr("Printer"));
     connect(bbPrinterSetup, &QPushButton::clicked, this, &TfmIndstil::bbPrinterSetupClick);
 

@@ -23,5 +23,9 @@ void Startup::showBoard()
 {
     // where the window manager puts it back when it is no longer maximised
     WindowPlacement::centreOnScreen(m_braet.get());
+#ifdef Q_OS_WASM
+    m_braet->showFullScreen(); // the browser's page is the window: no frame of Qt's
+#else
     m_braet->showMaximized();
+#endif
 }

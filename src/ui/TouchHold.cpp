@@ -29,7 +29,7 @@ bool TouchHold::touchEvent(QTouchEvent *event)
     const QList<QEventPoint> &points = event->points();
     switch (event->type()) {
     case QEvent::TouchBegin:
-        begin(points.first().position(), points.first().id());
+        pressAt(points.first().position(), points.first().id());
         if (points.size() > 1)
             cancel();
         break;
@@ -41,14 +41,14 @@ bool TouchHold::touchEvent(QTouchEvent *event)
         break;
     case QEvent::TouchEnd:
         if (m_phase == Phase::Pressed) {
-            end(Phase::Idle);
+            endHold(Phase::Idle);
             emit tapped(point()); // where the ring was, not where a drift ended
         } else {
-            end(Phase::Idle);
+            endHold(Phase::Idle);
         }
         break;
     case QEvent::TouchCancel:
-        end(Phase::Idle);
+        endHold(Phase::Idle);
         break;
     default:
         return false;
@@ -79,9 +79,9 @@ bool TouchHold::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void TouchHold::begin(QPointF point, int id)
+void TouchHold::pressAt(QPointF point, int id)
 {
-    end(Phase::Pressed);
+    endHold(Phase::Pressed);
     // no TouchEnd may come once the window has lost the touch
     m_widget->window()->installEventFilter(this);
     m_start = point;
@@ -103,10 +103,10 @@ void TouchHold::hold()
 void TouchHold::cancel()
 {
     if (m_phase == Phase::Pressed || m_phase == Phase::Held)
-        end(Phase::Cancelled);
+        endHold(Phase::Cancelled);
 }
 
-void TouchHold::end(Phase next)
+void TouchHold::endHold(Phase next)
 {
     m_widget->window()->removeEventFilter(this);
     const Phase was = m_phase;

@@ -47,10 +47,10 @@ protected:
 
 private:
     enum class Phase { Idle, Pressed, Held, Cancelled };
-    void begin(QPointF point, int id);
+    void pressAt(QPointF point, int id);
     void hold();
     void cancel();
-    void end(Phase next);
+    void endHold(Phase next);
     qreal slop() const;
 
     QWidget *m_widget;

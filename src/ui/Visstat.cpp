@@ -12,7 +12,6 @@
 #include <QFrame>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrinter>
 
 
 namespace {
@@ -119,8 +118,8 @@ QString TfmStatistik::printTitle() const
 
 void TfmStatistik::BitBtn1Click()
 {
-    PrintJob::run(AskPlayerName, [this] { return printTitle(); }, [this](QPainter &painter, QPrinter &printer) {
-        printReport(painter, printer.paperRect(QPrinter::DevicePixel).toRect().width(), printer.resolution());
+    PrintJob::run(AskPlayerName, [this] { return printTitle(); }, [this](QPainter &painter, const PrintPage &page) {
+        printReport(painter, page.paperWidth, page.resolution);
     });
 }
 

@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: GPL-3.0-only
+//
+// The page round the game: what it says while the game loads, where the
+// browser cannot run it, and when it has ended; the offline copy.
+'use strict';
+
+const message = document.getElementById('message');
+const text = document.getElementById('text');
+const progress = document.getElementById('progress');
+
+function say(words, { link = null, showProgress = false } = {}) {
+    text.textContent = words;
+    if (link) {
+        const a = document.createElement('a');
+        a.href = link.href;
+        a.textContent = link.text;
+        text.append(' ', a);
+    }
+    progress.hidden = !showProgress;
+    message.hidden = false;
+}
+
+function hasWebGL() {
+    const canvas = document.createElement('canvas');
+    return !!(canvas.getContext('webgl2') || canvas.getContext('webgl'));
+}
+
+// The game's code, with its progress shown; the service worker may answer.
+async function fetchGame(url) {
+    const response = await fetch(url);
+    if (!response.ok)
+        throw new Error(url + ': ' + response.status);
+    const total = Number(response.headers.get('X-Uncompressed-Length') || response.headers.get('Content-Length')) || 0;
+    const reader = response.body.getReader();
+    const parts = [];
+    let received = 0;
+    for (;;) {
+        const { done, value } = await reader.read();
+        if (done)
+            break;
+        parts.push(value);
+        received += value.length;
+        if (total)
+            progress.value = Math.min(100, Math.round(100 * received / total));
+    }
+    const bytes = new Uint8Array(received);
+    let at = 0;
+    for (const part of parts) {
+        bytes.set(part, at);
+        at += part.length;
+    }
+    return bytes.buffer;
+}
+
+window.gitterspor = {
+    running: false,
+    // called by the game when its window has closed
+    ended() {
+        this.running = false;
+        document.getElementById('screen').hidden = true;
+        say('Gitterspor er lukket. Tak for spillet!', { link: { href: location.pathname, text: 'Spil igen' } });
+    },
+};
+
+// A tab closed while the game runs gets the browser's own question.
+window.addEventListener('beforeunload', event => {
+    if (window.gitterspor.running) {
+        event.preventDefault();
+        event.returnValue = '';
+    }
+});
+
+async function start() {
+    if (typeof WebAssembly !== 'object') {
+        say('Denne browser kan ikke køre Gitterspor: den mangler WebAssembly. Prøv en nyere browser.');
+        return;
+    }
+    if (!hasWebGL()) {
+        say('Denne browser kan ikke køre Gitterspor: den mangler WebGL. Slå hardwareacceleration til, eller prøv en anden browser.');
+        return;
+    }
+    if ('serviceWorker' in navigator)
+        navigator.serviceWorker.register('sw.js').catch(() => {}); // the game runs without
+    say('Gitterspor hentes …', { showProgress: true });
+    try {
+        const wasmBinary = await fetchGame('gitterspor.wasm');
+        say('Gitterspor starter …');
+        await qtLoad({
+            wasmBinary,
+            qt: {
+                containerElements: [document.getElementById('screen')],
+                entryFunction: window.createQtAppInstance,
+                onLoaded: () => {
+                    message.hidden = true;
+                    window.gitterspor.running = true;
+                },
+                onExit: () => window.gitterspor.ended(),
+            },
+        });
+    } catch (error) {
+        say('Gitterspor kunne ikke hentes. Se efter, at der er forbindelse til nettet, og prøv igen.',
+            { link: { href: location.pathname, text: 'Prøv igen' } });
+        console.error(error);
+    }
+}
+
+start();
