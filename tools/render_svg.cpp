@@ -3,7 +3,7 @@
 //
 // Renders an SVG at build time, so that the program loads ready pictures
 // instead of parsing SVG at start-up.
-//   render_svg IN.svg OUT RATIO...     the SVG's own size times each RATIO (1.5,
+//   render_svg IN.svg OUT [--opaque] RATIO...     the SVG's own size times each RATIO (1.5,
 //                                      say); OUT's name takes "@1.5x" before its
 //                                      ending for every ratio but 1
 //   render_svg IN.svg OUT --size N     N x N pixels
@@ -11,14 +11,13 @@
 // OUT ending in .png is a PNG (the icons installed for the desktop). OUT
 // ending in .pixels holds the pixels as they lie in memory, as Artwork reads
 // them: width, height and QImage format as 32-bit integers, then the rows.
-// Pictures written into a folder named "pictures" are opaque, on white.
+// --opaque renders on white, with no alpha channel (the pictures that fill
+// a box of their own); otherwise the background is transparent.
 #include <QGuiApplication>
 #include <QImage>
 #include <QLoggingCategory>
 #include <QPainter>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QBuffer>
 #include <QSvgRenderer>
 
@@ -81,9 +80,10 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false")); // no runtime folder at build time
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool opaque = args.removeAll(QStringLiteral("--opaque")) > 0;
     if (args.size() < 4) {
-        std::fprintf(stderr, "usage: render_svg IN.svg OUT RATIO... | --size N\n");
+        std::fprintf(stderr, "usage: render_svg IN.svg OUT [--opaque] RATIO... | --size N\n");
         return 2;
     }
     QSvgRenderer renderer(args[1]);
@@ -91,7 +91,6 @@ int main(int argc, char *argv[])
         return 1;
     if (args[2].endsWith(QLatin1String(".ico")) && args.size() > 4)
         return writeIco(renderer, args[4].split(QLatin1Char(',')), args[2]) ? 0 : 1;
-    const bool opaque = QFileInfo(args[2]).dir().dirName() == QLatin1String("pictures");
     if (args[3] == QLatin1String("--size") && args.size() > 4) {
         const int n = args[4].toInt();
         return n > 0 && render(renderer, QSize(n, n), opaque).save(args[2]) ? 0 : 1;
