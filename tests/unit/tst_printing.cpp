@@ -381,8 +381,8 @@ private slots:
 
     void noPrinterShowsOneErrorAndAsksNothing()
     {
-        if (!QPrinterInfo::availablePrinterNames().isEmpty())
-            QSKIP("this machine has a print queue");
+        // the test's CUPS_SERVER is a server that does not exist
+        QVERIFY2(QPrinterInfo::availablePrinterNames().isEmpty(), "a print queue is reachable");
         PrinterService::reset();
         BoardFixture f;
         f.startTask(5, 5);
