@@ -1,5 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
-// SPDX-License-Identifier: GPL-3.0-only
+// SPDX-License-Identifier: MIT
 //
 // The page round the game: what it says while the game loads, where the
 // browser cannot run it, and when it has ended; the offline copy.

@@ -1,5 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
-// SPDX-License-Identifier: GPL-3.0-only
+// SPDX-License-Identifier: MIT
 //
 // The game starts offline after the first visit: every file of the folder is
 // kept at install, and answered from there first. A new build has a new

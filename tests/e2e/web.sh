@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+# SPDX-License-Identifier: MIT
+#
+# The browser build in Debian's Chromium and Firefox ESR, served from this
+# machine as a school's web host serves it: the unit and widget tests,
+# cross-built, in Chromium; the shipped folder played in both browsers.
+# Usage: web.sh BUILD-DIR
+source "$(dirname "$0")/lib.sh"
+B=$(cd "$1" && pwd)
+HERE=$(cd "$(dirname "$0")/web" && pwd)
+OUT=$B/screenshots
+mkdir -p "$OUT"
+
+# the browser driver, from the npm registry at the version its lock file names
+(cd "$HERE" && npm ci --no-audit --no-fund --loglevel=error) >"$WORK/npm.log" 2>&1 \
+    || { cat "$WORK/npm.log"; fail "puppeteer-core is installed"; finish; }
+start_web_server() { # FOLDER...
+    node "$HERE/serve.mjs" 0 "$@" >"$WORK/server.log" 2>&1 &
+    PIDS+=($!)
+    wait_for 10 grep -q '^listening' "$WORK/server.log" || { cat "$WORK/server.log"; fail "the web server answers"; finish; }
+    URL=http://127.0.0.1:$(sed -n 's/^listening //p' "$WORK/server.log")
+}
+start_web_server "$B/dist/gitterspor-web" "$B/tests" "$HERE"
+
+check "the unit and widget tests pass in Chromium" node "$HERE/unit.mjs" "$B" "$URL"
+for browser in chromium firefox; do
+    check "the game plays in $browser" node "$HERE/play.mjs" $browser "$URL/" "$OUT"
+done
+finish

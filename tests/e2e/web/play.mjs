@@ -1,0 +1,282 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+//
+// The browser build played in a real browser, as a child plays it: laid out,
+// a guess by mouse, a composed task, printing to PDF, the settings, help,
+// touch, the sizes of a Chromebook and an iPad, a device pixel ratio of 2,
+// the accessibility tree, and a second start with the network cut.
+//     node play.mjs chromium|firefox URL OUT-FOLDER
+// The pictures and the text on them are checked with tests/e2e/lib.sh.
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, readdirSync, rmSync } from 'node:fs';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { boardShown, launch, openPage } from './browser.mjs';
+
+const [browserName, url, out] = process.argv.slice(2);
+const lib = join(dirname(fileURLToPath(import.meta.url)), '..', 'lib.sh');
+const downloads = join(out, `downloads-${browserName}`);
+rmSync(downloads, { recursive: true, force: true });
+mkdirSync(downloads, { recursive: true });
+const chromium = browserName === 'chromium';
+let failures = 0;
+
+async function check(what, test) {
+    let ok = false;
+    try {
+        ok = await test();
+    } catch (error) {
+        console.log(`   ${error.message.split('\n')[0]}`);
+    }
+    console.log(`${ok ? 'PASS' : 'FAIL'}: ${what} (${browserName})`);
+    if (!ok)
+        failures++;
+    return ok;
+}
+
+// lib.sh's helpers on a picture, true when the command succeeds
+function sh(command) {
+    try {
+        return execFileSync('bash', ['-c', `source "${lib}"; ${command}`], { encoding: 'utf8' });
+    } catch {
+        return null;
+    }
+}
+const pixel = (png, x, y) => (sh(`pixel "${png}" ${x} ${y}`) || '').trim();
+const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
+
+// The board's places, in the window's client coordinates (lib.sh's too).
+const xButton = n => [45 + 30 * n + 12, 427];
+const yButton = n => [27, 84 + 30 * (10 - n) + 12];
+const point = (x, y) => [57 + 30 * x, 96 + 30 * (10 - y)];
+
+// The game's windows as the page holds them: title and client area.
+async function windows(page) {
+    return page.evaluate(() => {
+        const found = [];
+        const visit = root => {
+            for (const element of root.querySelectorAll('*')) {
+                if (element.shadowRoot)
+                    visit(element.shadowRoot);
+                if (!element.classList.contains('qt-window') || element.offsetParent === null)
+                    continue;
+                const name = element.querySelector('.window-name');
+                const box = (element.querySelector('canvas') || element).getBoundingClientRect();
+                found.push({ title: name ? name.textContent : '', x: box.x, y: box.y, width: box.width, height: box.height });
+            }
+        };
+        visit(document);
+        return found;
+    });
+}
+async function windowNamed(page, title, timeout = 5000) {
+    for (const until = Date.now() + timeout; Date.now() < until; await sleep(50)) {
+        const window = (await windows(page)).find(w => w.title === title);
+        if (window)
+            return window;
+    }
+    return null;
+}
+async function gone(page, title, timeout = 5000) {
+    for (const until = Date.now() + timeout; Date.now() < until; await sleep(50)) {
+        if (!(await windows(page)).some(w => w.title === title))
+            return true;
+    }
+    return false;
+}
+
+async function startGame(page, path = '') {
+    await page.goto(url + path);
+    await boardShown(page);
+    // the splash goes by itself
+    await sleep(500);
+    return gone(page, 'fmSplash', 6000);
+}
+
+async function click(page, [x, y], origin = { x: 0, y: 0 }) {
+    await page.mouse.click(origin.x + x, origin.y + y);
+    await sleep(150);
+}
+async function guess(page, x, y) {
+    await click(page, xButton(x));
+    await click(page, yButton(y));
+}
+async function shot(page, name) {
+    const path = join(out, `web-${browserName}-${name}.png`);
+    await page.screenshot({ path });
+    return path;
+}
+async function pdfText(before) {
+    for (let i = 0; i < 100; i++, await sleep(100)) {
+        const pdf = readdirSync(downloads).find(name => name.endsWith('.pdf') && !before.includes(name));
+        if (pdf) {
+            await sleep(200);
+            return execFileSync('pdftotext', ['-layout', join(downloads, pdf), '-'], { encoding: 'utf8' });
+        }
+    }
+    return '';
+}
+
+const browser = await launch(browserName, downloads);
+try {
+    // ---- a Chromebook's screen, by mouse and keyboard ----
+    const page = await openPage(browser, browserName, downloads, { width: 1366, height: 768 });
+    page.on('pageerror', error => console.log(`   page error: ${error.message}`));
+    await check('the board appears and the splash goes', () => startGame(page));
+    const board = await windowNamed(page, 'Gitterspor');
+    await check('the board fills the page from its corner', () => board && board.x === 0 && board.y === 0
+        && board.width === 1366 && board.height === 768);
+    const empty = await shot(page, 'chromebook');
+    await check('the coordinate buttons stand at their pitch', () => sh(`buttons_at_pitch "${empty}" 0 0`) !== null);
+    await check('the notepad says "Taxi afstand"', () => /Taxi afstand/.test(sh(`notepad_words "${empty}" 0 0`) || ''));
+
+    await click(page, [26, 20]); // "Start opgave"
+    await guess(page, 3, 3);
+    const first = await shot(page, 'guess');
+    await check('a guess by mouse is drawn', () => ['255,0,0', '0,255,0'].includes(pixel(first, ...point(3, 3))));
+    await check('the guess is logged "1. gæt"', () => /1\. gæt/.test(sh(`notepad_words "${first}" 0 0`) || ''));
+
+    // "Lav opgave" in the middle of a task asks first
+    await click(page, [66, 20]);
+    await check('"Lav opgave" asks first', () => windowNamed(page, ''));
+    await page.keyboard.press('Enter');
+    await gone(page, '');
+    await guess(page, 5, 5);
+    const composed = await shot(page, 'composed');
+    await check('the composed place is a lime disc', () => pixel(composed, ...point(5, 5)) === '0,255,0');
+    await click(page, [204, 61]); // "Løs opgaven"
+    await guess(page, 4, 6);
+    const solving = await shot(page, 'solving');
+    await check('the composed task is played: a red disc at (4,6)', () => pixel(solving, ...point(4, 6)) === '255,0,0');
+    await check('and the hidden place is hidden again', () => pixel(solving, ...point(5, 5)) !== '0,255,0');
+
+    // the task printout: the name is asked for, a PDF is handed over
+    let before = readdirSync(downloads);
+    await click(page, [1366 - 216 + 18, 20]); // "Udskriv opgave"
+    await check('printing asks for the name', () => windowNamed(page, 'Skriv dit navn'));
+    await page.keyboard.type('Bo');
+    await page.keyboard.press('Enter');
+    const task = await pdfText(before);
+    await check('the task printout is a PDF with the name in its title', () => /Bo/.test(task));
+    await check('the task printout lists the guess', () => /1\. gæt: \(4, 6\)/.test(task));
+
+    // the statistics window is shown modal, and its printout asks for the name inside it
+    await click(page, [1366 - 136 + 18, 20]);
+    const stat = await windowNamed(page, 'Spil statistik');
+    await check('the statistics window opens', () => stat);
+    before = readdirSync(downloads);
+    if (stat)
+        await click(page, [49, 18], stat);
+    await check('its printout asks for the name', () => windowNamed(page, 'Skriv dit navn'));
+    await page.keyboard.press('Enter');
+    const report = await pdfText(before);
+    await check('the statistics printout is a PDF with the name', () => /Bo/.test(report) && /Antal gæt/.test(report));
+    await check('the statistics window is still open after printing', () => windowNamed(page, 'Spil statistik', 500));
+    await page.keyboard.press('Escape');
+    await check('the statistics window closes', () => gone(page, 'Spil statistik'));
+
+    // the settings: direct distance, and the next guess is answered in it
+    await click(page, [1366 - 176 + 18, 20]);
+    const settings = await windowNamed(page, 'Indstillinger');
+    await check('the settings open', () => settings);
+    if (settings) {
+        await shot(page, 'settings');
+        await click(page, [40, 72], settings); // "Direkte afstand"
+        await click(page, [192 + 38, 36 + 11], settings); // "OK"
+    }
+    await gone(page, 'Indstillinger');
+    await click(page, [26, 20]);
+    await page.keyboard.press('Enter'); // leaving the task unsolved is asked
+    await sleep(300);
+    const direct = await shot(page, 'direct');
+    await check('the notepad says "Direkte afstand"', () => /Direkte afstand/.test(sh(`notepad_words "${direct}" 0 0`) || ''));
+
+    // help
+    await click(page, [1366 - 84 + 18, 20]);
+    await check('the help opens', () => windowNamed(page, 'Gitterspor – vejledning'));
+    await shot(page, 'help');
+    await page.keyboard.press('Escape');
+    await gone(page, 'Gitterspor – vejledning');
+
+    // the keyboard's play: arrows and Return choose x, then y
+    if (chromium) {
+        const a11y = await page.createCDPSession();
+        await a11y.send('Accessibility.enable');
+        const names = async () => (await a11y.send('Accessibility.getFullAXTree')).nodes
+            .map(node => node.name && node.name.value).filter(Boolean);
+        let found = await names();
+        // Qt offers its tree to the browser once a screen reader asks for it
+        const enable = await page.$('pierce/button');
+        if (enable && !found.includes('Start opgave'))
+            await enable.click();
+        await sleep(500);
+        found = await names();
+        console.log(`   accessibility tree: ${[...new Set(found)].slice(0, 40).join(' | ')}`);
+        await check('the tool bar is in the accessibility tree', () => ['Start opgave', 'Lav opgave'].every(n => found.includes(n)));
+        await check('the coordinate buttons are in the accessibility tree', () => found.includes('x = 3') || found.includes('3'));
+    }
+
+    // closing: yes ends the game, and the page says so
+    await click(page, [1366 - 44 + 18, 20]);
+    await check('closing asks "Luk Gitterspor?"', () => windowNamed(page, ''));
+    await page.keyboard.press('Enter');
+    await check('the page says the game has ended, with a way to play again', () => page.waitForFunction(
+        () => /Tak for spillet/.test(document.body.innerText) && document.querySelector('#message a'), { timeout: 5000 }));
+    await page.close();
+
+    // ---- an iPad in both orientations: the whole board in view ----
+    for (const [name, width, height] of [['ipad-landscape', 1024, 768], ['ipad-portrait', 768, 1024]]) {
+        const ipad = await openPage(browser, browserName, null, { width, height });
+        await startGame(ipad);
+        const png = await shot(ipad, name);
+        await check(`the whole board is in view on an iPad, ${name.slice(5)}`, () => sh(`buttons_at_pitch "${png}" 0 0`) !== null
+            && /Taxi afstand/.test(sh(`notepad_words "${png}" 0 0`) || ''));
+        await ipad.close();
+    }
+
+    if (chromium) {
+        // ---- touch: a tap plays, a hold sets the yellow mark ----
+        const touch = await openPage(browser, browserName, null, { width: 1024, height: 768, hasTouch: true, isMobile: true });
+        await startGame(touch);
+        const tap = async ([x, y]) => {
+            await touch.touchscreen.tap(x, y);
+            await sleep(150);
+        };
+        await tap([26, 20]);
+        await tap(xButton(2));
+        await tap(yButton(7));
+        await touch.touchscreen.touchStart(...point(6, 2));
+        await sleep(700);
+        await touch.touchscreen.touchEnd();
+        await sleep(150);
+        const touched = await shot(touch, 'touch');
+        await check('a tap plays', () => ['255,0,0', '0,255,0'].includes(pixel(touched, ...point(2, 7))));
+        await check('a hold sets the yellow mark', () => pixel(touched, ...point(6, 2)) === '255,255,0');
+        await touch.close();
+
+        // ---- a device pixel ratio of 2: drawn at the screen's ratio ----
+        const sharp = await openPage(browser, browserName, null, { width: 1024, height: 768, deviceScaleFactor: 2 });
+        await startGame(sharp);
+        const png = await shot(sharp, 'ratio2');
+        // a lattice line one device pixel wide, the white beside it
+        await check('the lattice is sharp at ratio 2', () => sh(`[ "$(pixel "${png}" 114 181)" = "0,0,0" ] || [ "$(pixel "${png}" 115 181)" = "0,0,0" ]`) !== null
+            && sh(`[ "$(pixel "${png}" 113 181)" = "255,255,255" ] || [ "$(pixel "${png}" 116 181)" = "255,255,255" ]`) !== null);
+        await sharp.close();
+    }
+
+    // ---- a second start with the network cut: the service worker answers ----
+    const offline = await openPage(browser, browserName, null, { width: 1366, height: 768 });
+    await offline.goto(url);
+    await offline.waitForFunction(() => navigator.serviceWorker && navigator.serviceWorker.controller
+        || navigator.serviceWorker.ready.then(() => true), { timeout: 30000 }).catch(() => {});
+    await boardShown(offline);
+    await offline.evaluate(() => navigator.serviceWorker.ready);
+    await sleep(1000);
+    await offline.setOfflineMode(true);
+    await check('a second start with the network cut shows the board', () => startGame(offline));
+    await offline.close();
+} finally {
+    await browser.close();
+}
+console.log(failures ? `web (${browserName}): ${failures} check(s) failed` : `web (${browserName}): all checks passed`);
+process.exit(failures ? 1 : 0);
