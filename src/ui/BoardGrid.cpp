@@ -103,7 +103,7 @@ void BoardGrid::paintEvent(QPaintEvent *event)
                                    BoardPainter::Medium::Screen);
         }
     }
-    if (m_touch->isDown()) {
+    if (m_touch->isFingerDown()) {
         if (const auto cell = cellAtPixel(m_touch->point().x(), m_touch->point().y()))
             BoardPainter::drawHoldCue(painter, devicePixels(cell->Column, cell->Row), m_touch->progress(), ratio);
     }

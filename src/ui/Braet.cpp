@@ -294,7 +294,7 @@ void TfmBraet::ShowStatistics()
 
 void TfmBraet::paintTaskPage(QPainter &painter, int resolution, const QString &title) const
 {
-    TaskPage::paint(painter, resolution, state(), distanceMeasure(), title);
+    TaskPage::paintPage(painter, resolution, state(), distanceMeasure(), title);
 }
 
 void TfmBraet::PrintTask()

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-QList<TaskPage::PrintedText> StatisticsPage::paint(QPainter &painter, int pageWidth, int resolution,
+QList<TaskPage::PrintedText> StatisticsPage::paintPage(QPainter &painter, int pageWidth, int resolution,
                                                    const QString &title, const QStringList &report)
 {
     m_printed.clear();

@@ -13,7 +13,7 @@ class StatisticsPage
 public:
     // pageWidth: the physical page width in printer pixels; resolution: the
     // printer's pixels per inch.
-    QList<TaskPage::PrintedText> paint(QPainter &painter, int pageWidth, int resolution, const QString &title,
+    QList<TaskPage::PrintedText> paintPage(QPainter &painter, int pageWidth, int resolution, const QString &title,
                                        const QStringList &report);
 
     int PrintLeft = 0;

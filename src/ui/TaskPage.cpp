@@ -12,7 +12,7 @@
 
 namespace TaskPage {
 
-Geometry geometry(int resolution)
+Geometry pageGeometry(int resolution)
 {
     // 0.4 inch per cell at every resolution; the text keeps the board's size
     const int cell = int(std::lround(0.4 * resolution));
@@ -33,11 +33,11 @@ int writeText(QPainter &painter, QPoint at, const QString &text, QList<PrintedTe
     return metrics.horizontalAdvance(text);
 }
 
-QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &state, TDistanceMeasure measure,
+QList<PrintedText> paintPage(QPainter &painter, int resolution, const TaskState &state, TDistanceMeasure measure,
                          const QString &title)
 {
     QList<PrintedText> printed;
-    const Geometry g = geometry(resolution);
+    const Geometry g = pageGeometry(resolution);
     const int b = g.cell;
     constexpr int rows = LatticeSize;
 

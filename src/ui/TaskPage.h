@@ -23,7 +23,7 @@ struct Geometry {
     int textPoints; // F
 };
 
-Geometry geometry(int resolution);
+Geometry pageGeometry(int resolution);
 int pixelsForPoints(int points, int resolution);
 
 // A text as it went onto the page: its top-left corner and its font height.
@@ -38,7 +38,7 @@ struct PrintedText {
 // it in printed and returns its width.
 int writeText(QPainter &painter, QPoint at, const QString &text, QList<PrintedText> &printed);
 
-QList<PrintedText> paint(QPainter &painter, int resolution, const TaskState &state, TDistanceMeasure measure,
+QList<PrintedText> paintPage(QPainter &painter, int resolution, const TaskState &state, TDistanceMeasure measure,
                          const QString &title);
 
 } // namespace TaskPage

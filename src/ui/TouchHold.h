@@ -31,7 +31,7 @@ public:
 
     // While a finger is down and still: where it went down, and how far the
     // hold has come, 0 … 1.
-    bool isDown() const { return m_phase == Phase::Pressed || m_phase == Phase::Held; }
+    bool isFingerDown() const { return m_phase == Phase::Pressed || m_phase == Phase::Held; }
     bool isHeld() const { return m_phase == Phase::Held; }
     QPoint point() const { return m_start.toPoint(); }
     qreal progress() const;
@@ -40,7 +40,7 @@ signals:
     void tapped(QPoint point);
     void held(QPoint point);
     void holdEnded(); // after held: the finger lifted, moved away or lost
-    void cueChanged(); // isDown() or progress() changed
+    void cueChanged(); // isFingerDown() or progress() changed
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -125,5 +125,5 @@ void TfmStatistik::BitBtn1Click()
 
 QList<TaskPage::PrintedText> TfmStatistik::printReport(QPainter &painter, int pageWidth, int resolution)
 {
-    return m_page.paint(painter, pageWidth, resolution, printTitle(), m_lines);
+    return m_page.paintPage(painter, pageWidth, resolution, printTitle(), m_lines);
 }

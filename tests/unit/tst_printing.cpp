@@ -35,11 +35,11 @@ class TestPrinting : public QObject
     static QImage page(int resolution, const TaskState &state, TDistanceMeasure measure, const QString &title,
                        Printed *texts = nullptr)
     {
-        const int b = TaskPage::geometry(resolution).cell;
+        const int b = TaskPage::pageGeometry(resolution).cell;
         QImage image(16 * b, 25 * b, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        const Printed printed = TaskPage::paint(painter, resolution, state, measure, title);
+        const Printed printed = TaskPage::paintPage(painter, resolution, state, measure, title);
         if (texts)
             *texts = printed;
         return image;
@@ -47,7 +47,7 @@ class TestPrinting : public QObject
 
     static QPoint centre(int resolution, int x, int y)
     {
-        const int b = TaskPage::geometry(resolution).cell;
+        const int b = TaskPage::pageGeometry(resolution).cell;
         return {(x + 2) * b + b / 2, (10 - y + 3) * b + b / 2};
     }
 
@@ -243,7 +243,7 @@ private slots:
         QFETCH(int, resolution);
         QFETCH(int, cell);
         QFETCH(int, unit);
-        const TaskPage::Geometry g = TaskPage::geometry(resolution);
+        const TaskPage::Geometry g = TaskPage::pageGeometry(resolution);
         QCOMPARE(g.cell, cell);
         QCOMPARE(g.unit, unit);
         QCOMPARE(g.textPoints, 14); // the board's font size at every resolution
@@ -267,8 +267,8 @@ private slots:
         QTest::mouseClick(f.braet.board->sgNet, Qt::RightButton, {}, BoardFixture::latticePoint(9, 9));
         for (int i = 0; i < 6; ++i)
             f.guess(0, i);
-        const int b = TaskPage::geometry(resolution).cell;
-        const int t = TaskPage::geometry(resolution).unit;
+        const int b = TaskPage::pageGeometry(resolution).cell;
+        const int t = TaskPage::pageGeometry(resolution).unit;
         Printed printed;
         const QImage image = page(resolution, f.s(), dmTaxi, QStringLiteral("Gitterspor (Bo)"), &printed);
 
