@@ -24,6 +24,7 @@ echo "cpu:    $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ */
 echo "qt:     $(basename "$qt") for Windows, MinGW-w64; $(wine --version 2>/dev/null)"
 echo
 source tests/e2e/lib.sh
+source tests/e2e/wine.sh
 start_x
 start_wine
 # shellcheck disable=SC2046

@@ -3,7 +3,8 @@
 #
 # Shared pieces of the end-to-end tests: an X server with a window manager,
 # the real program, clicks in its client coordinates and pixel checks.
-# Every service is started here and stopped by its PID.
+# Every service is started here and stopped by its PID. Printing (cups.sh)
+# and Wine (wine.sh) are sourced after this file by the tests that need them.
 
 set -uo pipefail
 # A script that sets PRIVATE_BUS=1 before it sources this file runs on a
@@ -31,6 +32,17 @@ check() { # description, command...
     local what=$1; shift
     if "$@"; then pass "$what"; else fail "$what"; fi
 }
+# wait_for SECONDS COMMAND...: runs COMMAND until it succeeds; fails once
+# more than SECONDS have gone by without.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -le "$deadline" ] || return 1
+        sleep 0.05 # the pace of every poll
+    done
+}
+ended() { ! kill -0 "$1" 2>/dev/null; } # PID
 
 start_x() { # [bare]
     # Xvfb takes the first free display itself: tests run side by side, also
@@ -43,10 +55,10 @@ start_x() { # [bare]
     flock 9
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 9>&- >"$WORK/xvfb.log" 2>&1 &
     PIDS+=($!)
-    for _ in $(seq 1200); do [ -s "$WORK/display" ] && xdpyinfo -display ":$(cat "$WORK/display")" >/dev/null 2>&1 && break; sleep 0.05; done
+    wait_for 60 eval '[ -s "$WORK/display" ] && xdpyinfo -display ":$(cat "$WORK/display")" >/dev/null 2>&1' \
+        || { fail "the X server answers within a minute"; cat "$WORK/xvfb.log"; exit 1; }
     exec 9>&-
     export DISPLAY=:$(cat "$WORK/display")
-    xdpyinfo >/dev/null 2>&1 || { fail "the X server answers within a minute"; cat "$WORK/xvfb.log"; exit 1; }
     [ "${1:-}" = bare ] && return # no window manager: nothing activates a window
     HOME=$WORK icewm >"$WORK/icewm.log" 2>&1 &
     WM_PID=$!
@@ -54,16 +66,16 @@ start_x() { # [bare]
     # Until the window manager manages windows and activates them: a test that
     # went on without one would find nothing maximised or activated.
     local started=$SECONDS
-    until xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id' \
-        && xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW; do
-        if [ $((SECONDS - started)) -ge 60 ] || ! kill -0 "$WM_PID" 2>/dev/null; then
-            fail "the window manager answers within a minute"
-            sed 's/^/    icewm: /' "$WORK/icewm.log"
-            exit 1
-        fi
-        sleep 0.05
-    done
+    if ! wait_for 60 eval 'wm_answers || ended "$WM_PID"' || ! wm_answers; then
+        fail "the window manager answers within a minute"
+        sed 's/^/    icewm: /' "$WORK/icewm.log"
+        exit 1
+    fi
     [ $((SECONDS - started)) -lt 5 ] || echo "    the window manager took $((SECONDS - started)) s to answer"
+}
+wm_answers() {
+    xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id' &&
+        xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW
 }
 # A window manager that went away during the test is a fault of its own,
 # whatever else failed after it.
@@ -78,11 +90,8 @@ wm_ran_to_the_end() {
 start_accessibility_bus() {
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/atspi.log" 2>&1 &
     PIDS+=($!)
-    for _ in $(seq 100); do
-        dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
-        sleep 0.1
-    done
+    wait_for 10 eval 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true'
 }
 # What assistive technology does: press a control by its name, list every name.
 atspi() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" "$@"; }
@@ -92,18 +101,13 @@ start_program() {
     "$@" >"$WORK/program.log" 2>&1 &
     PROGRAM_PID=$!
     PIDS+=($PROGRAM_PID)
-    WID=""
-    for _ in $(seq 500); do
-        WID=$(xdotool search --onlyvisible --name '^Gitterspor$' 2>/dev/null | head -n 1)
-        [ -n "$WID" ] && break
-        sleep 0.02
-    done
-    [ -n "$WID" ] || { fail "the board window appears"; cat "$WORK/program.log" "$WORK/xvfb.log"; exit 1; }
+    wait_for 10 eval 'WID=$(xdotool search --onlyvisible --name "^Gitterspor\$" 2>/dev/null | head -n 1); [ -n "$WID" ]' \
+        || { fail "the board window appears"; cat "$WORK/program.log" "$WORK/xvfb.log"; exit 1; }
 }
 
 click() { # x y in the board window's client coordinates
     xdotool mousemove --window "$WID" "$1" "$2" click 1
-    sleep 0.15
+    sleep 0.15 # the program shows no sign of having taken the click in
 }
 
 # The coordinate buttons and the lattice points.
@@ -128,33 +132,16 @@ point_colour() { # file x y (lattice)
 window_visible() { # title regex
     xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
 }
+no_window() { ! window_visible "$1"; } # title regex
 
-# Runs a command until it succeeds, for at most some seconds (default 5).
-until_true() { # command [seconds]
-    local i
-    for i in $(seq $((${2:-5} * 10))); do
-        "$1" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Waits until a window with this title is shown (or gone, with "gone").
-wait_window() { # regex [gone] [seconds]
-    local want=${2:-shown} limit=${3:-5} i
-    for i in $(seq $((limit * 20))); do
-        if window_visible "$1"; then [ "$want" = shown ] && return 0
-        else [ "$want" = gone ] && return 0; fi
-        sleep 0.05
-    done
-    return 1
-}
-
+# Whether a window of the program's other than the board, such as a
+# question, has the keyboard.
+asking() { local w; w=$(xdotool getactivewindow 2>/dev/null); [ "${w:-0}" != 0 ] && [ "$w" != "$WID" ]; }
 # Answers the open question with the keyboard (Return: "Ja", Escape: "Nej").
 answer() {
-    sleep 0.3
+    wait_for 5 asking
     xdotool key "$1"
-    sleep 0.3
+    wait_for 5 eval '! asking'
 }
 
 # The outer box of a window, frame and title bar included: "x y width height".
@@ -200,80 +187,10 @@ notepad_words() { # png X0 Y0
     convert "$1" -crop "241x120+$(($2 + 376))+$(($3 + 80))" -scale 300% "$WORK/notepad.png"
     tesseract "$WORK/notepad.png" - -l dan --psm 6 2>/dev/null
 }
-
-# A private cupsd with one cups-pdf queue, "PDF", the default; PDFDIR is where
-# it writes, wait_pdf returns each new file.
-start_cups() {
-    C=$WORK/cups
-    mkdir -p "$C"/{etc/ppd,run,spool,tmp,cache,state,log}
-    # filters run as the lp user: they must reach the temporary folder
-    chmod 0755 "$WORK" "$C"
-    chmod 1777 "$C/tmp"
-    cat >"$C/etc/cupsd.conf" <<CONF
-Listen $C/run/cups.sock
-LogLevel warn
-WebInterface No
-${CUPS_EXTRA_CONF:-}
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-CONF
-    cat >"$C/etc/cups-files.conf" <<CONF
-ServerRoot $C/etc
-RequestRoot $C/spool
-TempDir $C/tmp
-CacheDir $C/cache
-StateDir $C/state
-ErrorLog $C/log/error_log
-AccessLog $C/log/access_log
-PageLog $C/log/page_log
-SystemGroup root
-Sandboxing Relaxed
-CONF
-    cupsd -f -c "$C/etc/cupsd.conf" -s "$C/etc/cups-files.conf" &
-    CUPSD_PID=$!
-    PIDS+=($CUPSD_PID)
-    export CUPS_SERVER=$C/run/cups.sock
-    for _ in $(seq 200); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.05; done
-    lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd || { fail "the PDF queue is set up"; cat "$C/log/error_log"; exit 1; }
-    lpadmin -d PDF
-    # cups-pdf writes into the home folder that the password database names
-    PDFDIR=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
-    mkdir -p "$PDFDIR"
-    STAMP=$WORK/stamp
-    touch "$STAMP"
-}
-
-# Waits for the queue to empty and returns the newest PDF written since $STAMP.
-wait_pdf() { # [tries of 50 ms]
-    local f
-    for _ in $(seq "${1:-300}"); do
-        f=$(find "$PDFDIR" -name '*.pdf' -newer "$STAMP" -printf '%T@ %p\n' 2>/dev/null | sort -n | tail -n 1 | cut -d' ' -f2-)
-        if [ -n "$f" ] && [ -z "$(lpstat -o 2>/dev/null)" ]; then
-            sleep 0.3
-            touch "$STAMP"
-            echo "$f"
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
-}
-
-# Wine, quiet, in a prefix of the test's own, made on the display.
-start_wine() {
-    export WINEPREFIX=$WORK/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-    wine wineboot -i >"$WORK/wineboot.log" 2>&1
-    "$WINESERVER" -w
-}
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
-# Where programs built against Qt for Windows at QT-PREFIX find its libraries
-# and plugins, and MinGW's runtime: "WINEPATH=... QT_PLUGIN_PATH=...".
-built_qt_env() { # QT-PREFIX
-    local runtime pthread
-    runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-    pthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
-    echo "WINEPATH=$(winpath "$1/bin");$(winpath "$runtime");$(winpath "$pthread") QT_PLUGIN_PATH=$(winpath "$1/plugins")"
+# The words in a box of the screen from a window's corner, where its menus
+# open, on one line.
+words_at() { # title-regex WxH png
+    eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name "$1" | head -n 1)")"
+    import -window root -crop "$2+$X+$Y" png:- | convert - -scale 300% "$3"
+    tesseract "$3" - -l dan --psm 6 2>/dev/null | tr '\n' ' '
 }

@@ -27,7 +27,7 @@ mkdir -p "$WORK/orca" && cp "$HERE/orca/user-settings.conf" "$WORK/orca/" # no e
 stop_orca() {
     [ -n "$ORCA_PID" ] || return
     kill -TERM "$ORCA_PID" 2>/dev/null
-    for _ in $(seq 50); do kill -0 "$ORCA_PID" 2>/dev/null || break; sleep 0.1; done
+    wait_for 5 ended "$ORCA_PID"
     kill -KILL "$ORCA_PID" 2>/dev/null
     local pidfile=$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid
     if [ -f "$pidfile" ]; then
@@ -41,13 +41,8 @@ trap 'stop_orca; cleanup' EXIT
 
 spoken() { local n; n=$(grep -c "SPEECH OUTPUT" "$SPEECH" 2>/dev/null); echo "${n:-0}"; }
 # heard FROM REGEX: an utterance after the first FROM matches, within 10 s
-heard() {
-    for _ in $(seq 100); do
-        grep "SPEECH OUTPUT" "$SPEECH" | tail -n +"$(($1 + 1))" | grep -qE "$2" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+said() { grep "SPEECH OUTPUT" "$SPEECH" | tail -n +"$(($1 + 1))" | grep -qE "$2"; }
+heard() { wait_for 10 said "$@"; }
 # press KEY REGEX: presses a key in the program's window, and expects to hear REGEX
 press() {
     local before; before=$(spoken)
@@ -56,7 +51,7 @@ press() {
     if [ -n "${2:-}" ]; then
         check "after $1 Orca says /$2/" heard "$before" "$2"
     else
-        sleep 0.6
+        heard "$before" . # whatever Orca says to it, before the next key
     fi
 }
 
@@ -66,14 +61,14 @@ start_accessibility_bus
 ORCA_SPEECH_LOG=$SPEECH /usr/bin/python3 "$HERE/orca/speech-log.py" --debug-file="$OUT/orca-debug.log" -u "$WORK/orca" >"$WORK/orca.log" 2>&1 &
 ORCA_PID=$!
 # Orca greets when it is up; without it nothing later can be heard
-for _ in $(seq 100); do [ "$(spoken)" -gt 0 ] || ! kill -0 "$ORCA_PID" 2>/dev/null && break; sleep 0.1; done
+wait_for 10 eval '[ "$(spoken)" -gt 0 ] || ended "$ORCA_PID"'
 if [ "$(spoken)" -eq 0 ]; then
     fail "Orca starts and speaks (its output follows)"
     sed 's/^/    orca: /' "$WORK/orca.log"
     finish
 fi
 pass "Orca starts and speaks"
-sleep 0.5
+sleep 0.5 # Orca greets before it has settled, and nothing tells when it has
 
 # The window activated before the program reaches the accessibility bus, on
 # purpose, as a busy machine can have it: the program runs on a session bus
@@ -85,22 +80,18 @@ xprop -root -remove AT_SPI_BUS
 A11Y=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | tr -d ' ')
 dbus-daemon --session --nofork --print-address=3 3>"$WORK/late-bus" >/dev/null 2>&1 &
 PIDS+=($!)
-for _ in $(seq 100); do [ -s "$WORK/late-bus" ] && break; sleep 0.05; done
+wait_for 5 test -s "$WORK/late-bus"
 LATE_BUS=$(head -n 1 "$WORK/late-bus")
 before=$(spoken)
 DBUS_SESSION_BUS_ADDRESS=$LATE_BUS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$PROGRAM"
-wait_window '^fmSplash$' gone 5
-for _ in $(seq 50); do # until the board window has the keyboard
-    LC_ALL=C.UTF-8 xdotool windowactivate "$WID" >/dev/null 2>&1
-    sleep 0.1
-    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WID" ] && break
-done
-check "the window is active before the program reaches the accessibility bus" \
-    test "$(xdotool getwindowfocus 2>/dev/null)" = "$WID"
+wait_for 5 no_window '^fmSplash$'
+# the board window is activated until it has the keyboard
+activated() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$WID" ] || { LC_ALL=C.UTF-8 xdotool windowactivate "$WID" >/dev/null 2>&1; false; }; }
+check "the window is active before the program reaches the accessibility bus" wait_for 5 activated
 DBUS_SESSION_BUS_ADDRESS=$LATE_BUS /usr/bin/python3 "$HERE/orca/late-a11y-bus.py" "$A11Y" &
 PIDS+=($!)
 check "Orca presents the game, \"Start opgave\" first" heard "$before" "Start opgave"
-sleep 1
+sleep 1 # Orca goes on presenting the window for a while after the first words
 
 # a task composed at (7, 7) and handed over: known answers, so no luck involved
 press Escape "x 0"

@@ -13,13 +13,12 @@ mkdir -p "$OUT"
 start_x
 start_program "$PROGRAM"
 check "the splash is shown at start" window_visible '^fmSplash$'
-sleep 1
+sleep 1 # the splash must not go before its time
 check "the splash is still there after a second" window_visible '^fmSplash$'
-check "the splash goes by itself after about 3 s" wait_window '^fmSplash$' gone 4
-sleep 0.5
+check "the splash goes by itself after about 3 s" wait_for 4 no_window '^fmSplash$'
 
-shot "$OUT/e2e-empty.png"
-check "an empty board shows silver dots" test "$(point_colour "$OUT/e2e-empty.png" 4 4)" = "192,192,192"
+empty_board() { shot "$OUT/e2e-empty.png" && test "$(point_colour "$OUT/e2e-empty.png" 4 4)" = "192,192,192"; }
+check "an empty board shows silver dots" wait_for 5 empty_board
 check "an empty board shows white between the lines" test "$(pixel "$OUT/e2e-empty.png" 50 89)" = "255,255,255"
 
 # a computer task: the first guess is a red or a lime disc
@@ -37,8 +36,8 @@ shot "$OUT/e2e-composed.png"
 check "the composed place is a lime disc" test "$(point_colour "$OUT/e2e-composed.png" 5 5)" = "0,255,0"
 click 204 61           # "Løs opgaven"
 for y in 0 1 2 3 4 6; do guess 0 $y; done
-sleep 0.3
-shot "$OUT/e2e-lost.png"
+solution_shown() { shot "$OUT/e2e-lost.png" && test "$(point_colour "$OUT/e2e-lost.png" 5 5)" = "0,128,0"; }
+wait_for 5 solution_shown
 for y in 0 1 2 3 4 6; do
     check "guess (0,$y) is a red disc" test "$(point_colour "$OUT/e2e-lost.png" 0 $y)" = "255,0,0"
 done
@@ -50,19 +49,18 @@ check "the window opens maximised ($width px)" test "$width" -gt 1000
 
 # closing asks; "Nej" keeps the window, "Ja" ends the program
 click $((width - 44 + 18)) 20
-sleep 0.3
+wait_for 5 eval 'asking && outer_centred "$(xdotool getactivewindow)" 2>/dev/null'
 check "the question is centred by its outer frame" outer_centred "$(xdotool getactivewindow)"
 answer Escape
 check "no to \"Luk Gitterspor?\" keeps the window" window_visible '^Gitterspor$'
 
 # no longer maximised, the window is 640 x 480 outside and centred
 xdotool key --window "$WID" alt+F5
-sleep 0.8
+wait_for 5 eval '[ "$(outer_box "$WID" | cut -d" " -f3-)" = "640 480" ] && outer_centred "$WID" 2>/dev/null'
 check "the restored window is 640 x 480 outside" test "$(outer_box "$WID" | cut -d' ' -f3-)" = "640 480"
 check "the restored window is centred" outer_centred "$WID"
 width=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
 click $((width - 44 + 18)) 20
 answer Return
-for _ in $(seq 100); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.05; done
-check "yes to \"Luk Gitterspor?\" ends the program" bash -c "! kill -0 $PROGRAM_PID 2>/dev/null"
+check "yes to \"Luk Gitterspor?\" ends the program" wait_for 5 ended "$PROGRAM_PID"
 finish

@@ -9,6 +9,7 @@
 # Qt's own dialog and menu on the way are checked to read in Danish.
 # Usage: print.sh PROGRAM [OUTPUT-DIR]
 PRIVATE_BUS=1 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/cups.sh"
 PROGRAM=$1
 OUT=${2:-$WORK}
 mkdir -p "$OUT"
@@ -38,18 +39,18 @@ start_x
 start_accessibility_bus
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_program "$PROGRAM"
-wait_window '^fmSplash$' gone 5
+wait_for 5 no_window '^fmSplash$'
 width=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
 
 # Qt's printer set-up, reached from the settings, speaks Danish
 atspi press "Indstillinger" && atspi press "Printer" && atspi press "Printer indstilling"
-sleep 1
+wait_for 5 window_visible '^Printer ops'
 check "the printer set-up reads in Danish" names_with "Navn:" "Egenskaber" "Placering:" "Type:" "Outputfil:" \
     "Valgmuligheder >>" "Udskriv" "Annuller"
 check "the printer set-up has no English" names_without "Name:" "Properties" "Location:" "Output file:" "Options >>" \
     "Print" "Cancel"
 atspi press "Annuller" && atspi press "Fortryd"
-wait_window '^Indstillinger$' gone 5
+wait_for 5 no_window '^Indstillinger$'
 
 # play a little: a composed task with two guesses, then print it
 click 66 20
@@ -58,15 +59,14 @@ click 204 61
 guess 1 1
 guess 4 2
 click $((width - 216 + 18)) 20          # "Udskriv opgave"
-check "the name is asked for" wait_window '^Skriv dit navn$' shown 5
+check "the name is asked for" wait_for 5 window_visible '^Skriv dit navn$'
 xdotool type --delay 20 "Bo"
 xdotool key shift+Home Menu               # the name box's own menu, on a selection
-sleep 0.5
-# the menu opens at the name box: read it off the screen there
-eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Skriv dit navn$' | head -n 1)")"
-import -window root -crop "420x260+$X+$Y" png:- | convert - -scale 300% "$OUT/e2e-name-menu.png"
-menu=$(tesseract "$OUT/e2e-name-menu.png" - -l dan --psm 6 2>/dev/null | tr '\n' ' ')
-check "the name box's menu reads in Danish ($menu)" grep -qE "Fortryd.*Klip.*Kopi.*Slet" <<<"$menu"
+# the menu opens at the name box: read it off the screen there, once drawn
+danish_menu() { grep -qE "Fortryd.*Klip.*Kopi.*Slet" <<<"$menu"; }
+read_menu() { menu=$(words_at '^Skriv dit navn$' 420x260 "$OUT/e2e-name-menu.png"); danish_menu; }
+wait_for 5 read_menu
+check "the name box's menu reads in Danish ($menu)" danish_menu
 check "the name box's menu has no English" no_english_menu "$menu"
 xdotool key Escape Return
 task_pdf=$(wait_pdf) || { fail "the task printout comes out of the queue"; cat "$C/log/error_log"; }
@@ -90,10 +90,10 @@ fi
 
 # the statistics, printed from their window
 click $((width - 136 + 18)) 20          # "Spiller-statistik"
-check "the statistics window opens" wait_window '^Spil statistik$' shown 5
+check "the statistics window opens" wait_for 5 window_visible '^Spil statistik$'
 SWID=$(xdotool search --onlyvisible --name '^Spil statistik$' | head -n 1)
 xdotool mousemove --window "$SWID" 49 18 click 1
-check "the name is asked for again" wait_window '^Skriv dit navn$' shown 5
+check "the name is asked for again" wait_for 5 window_visible '^Skriv dit navn$'
 xdotool key Return                        # OK holds the focus: the name stays
 stat_pdf=$(wait_pdf) || fail "the statistics printout comes out of the queue"
 if [ -n "${stat_pdf:-}" ]; then
@@ -105,18 +105,17 @@ if [ -n "${stat_pdf:-}" ]; then
     rm -f "$stat_pdf"
 fi
 xdotool key Escape
-sleep 0.3
-check "the statistics window closes" wait_window '^Spil statistik$' gone 3
+check "the statistics window closes" wait_for 3 no_window '^Spil statistik$'
 
 # a queue that refuses jobs (cupsreject): the error is shown
 cupsreject PDF
 click $((width - 216 + 18)) 20
-check "the name is asked for at a refusing queue" wait_window '^Skriv dit navn$' shown 5
+check "the name is asked for at a refusing queue" wait_for 5 window_visible '^Skriv dit navn$'
 xdotool key Return
-check "a refused job shows an error" wait_window '^Fejl$' shown 5
+check "a refused job shows an error" wait_for 5 window_visible '^Fejl$'
 check "the error says so in Danish" names_with "Printeren tog ikke imod udskriften. Se efter, at printeren er klar, og prøv igen."
 xdotool key Escape
-check "the error closes and the program goes on" wait_window '^Fejl$' gone 3
+check "the error closes and the program goes on" wait_for 3 no_window '^Fejl$'
 check "the refused job wrote no PDF" test -z "$(find "$PDFDIR" -name '*.pdf' -newer "$STAMP")"
 cupsaccept PDF
 kill "$PROGRAM_PID" 2>/dev/null; wait "$PROGRAM_PID" 2>/dev/null
@@ -125,15 +124,15 @@ kill "$PROGRAM_PID" 2>/dev/null; wait "$PROGRAM_PID" 2>/dev/null
 kill "$CUPSD_PID"; wait "$CUPSD_PID" 2>/dev/null
 export CUPS_SERVER=$WORK/no-such-cups.sock
 start_program "$PROGRAM"
-wait_window '^fmSplash$' gone 5
+wait_for 5 no_window '^fmSplash$'
 click 66 20
 guess 4 6
 click $((width - 216 + 18)) 20
-sleep 1
-check "without a printer the name is not asked for" bash -c "! xdotool search --onlyvisible --name '^Skriv dit navn$' >/dev/null"
+wait_for 5 window_visible '^Fejl$'
+check "without a printer the name is not asked for" no_window '^Skriv dit navn$'
 check "without a printer an error is shown" window_visible '^Fejl$'
 xdotool key Escape
-sleep 0.3
+wait_for 3 no_window '^Fejl$'
 check "the error closes and the program goes on" window_visible '^Gitterspor$'
 check "no PDF was written" test -z "$(find "$PDFDIR" -name '*.pdf' -newer "$STAMP")"
 finish

@@ -9,6 +9,8 @@
 # uninstalled.
 # Usage: windows.sh QT-PREFIX BUILD-DIR
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/cups.sh"
+source "$(dirname "$0")/wine.sh"
 QT=$1
 B=$(cd "$2" && pwd)
 OUT=$B/screenshots
@@ -44,42 +46,41 @@ check "the uninstall entry has its Danish name" bash -c \
 
 # ---- the installed game ----
 start_program wine 'C:\Program Files\Gitterspor\gitterspor.exe'
-wait_window '^fmSplash$' gone 8
+wait_for 8 no_window '^fmSplash$'
 laid_out() { shot "$OUT/wine-board.png" && buttons_at_pitch "$OUT/wine-board.png" 0 0; }
-check "under Wine the coordinate buttons stand at their pitch" until_true laid_out 10
+check "under Wine the coordinate buttons stand at their pitch" wait_for 10 laid_out
 words=$(notepad_words "$OUT/wine-board.png" 0 0)
 check "under Wine the notepad shows \"Taxi afstand\" ($words)" grep -q "Taxi afstand" <<<"$words"
 
 click 26 20 # "Start opgave"
 guess 3 3
 logged() { shot "$OUT/wine-guess.png" && grep -q "1. gæt" <<<"$(notepad_words "$OUT/wine-guess.png" 0 0)"; }
-check "a guess is logged (\"1. gæt\")" until_true logged
+check "a guess is logged (\"1. gæt\")" wait_for 5 logged
 
 width=$(xdotool getwindowgeometry "$WID" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
 click $((width - 84 + 18)) 20 # "Hjælp", then "Vejledning"
-sleep 0.5
+sleep 0.5 # the drop-down menu has no name to wait for under Wine
 xdotool key Down Return
 # Wine names the window to X with a hyphen for the dash
-check "the help opens" wait_window '^Gitterspor . vejledning$' shown 8
+check "the help opens" wait_for 8 window_visible '^Gitterspor . vejledning$'
 import -window root "$OUT/wine-help.png"
 xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Gitterspor . vejledning$' | head -n 1)" key alt+F4
-check "the help closes" wait_window '^Gitterspor . vejledning$' gone 5
+check "the help closes" wait_for 5 no_window '^Gitterspor . vejledning$'
 
 # the task printout: Wine's printer hands it to the cups-pdf queue
 click $((width - 216 + 18)) 20 # "Udskriv opgave"
-check "the name is asked for" wait_window '^Skriv dit navn$' shown 8
+check "the name is asked for" wait_for 8 window_visible '^Skriv dit navn$'
 LC_ALL=C.UTF-8 xdotool type --delay 50 "Bo"
-# Qt's own texts in Danish: the name box's menu, read off the screen
+# Qt's own texts in Danish: the name box's menu, read off the screen once drawn
 xdotool key shift+Home Menu
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Skriv dit navn$' | head -n 1)")"
-import -window root -crop "420x300+$X+$Y" png:- | convert - -scale 300% "$OUT/wine-name-menu.png"
-menu=$(tesseract "$OUT/wine-name-menu.png" - -l dan --psm 6 2>/dev/null | tr '\n' ' ')
-check "the name box's menu reads in Danish ($menu)" grep -qE "Fortryd.*Klip.*Slet" <<<"$menu"
+danish_menu() { grep -qE "Fortryd.*Klip.*Slet" <<<"$menu"; }
+read_menu() { menu=$(words_at '^Skriv dit navn$' 420x300 "$OUT/wine-name-menu.png"); danish_menu; }
+wait_for 10 read_menu
+check "the name box's menu reads in Danish ($menu)" danish_menu
 xdotool key Escape
-sleep 0.3
+sleep 0.3 # End and Return are for the name box, once the menu has closed: nothing shows when
 xdotool key End Return
-pdf=$(wait_pdf 600) || fail "the task printout comes out of the queue"
+pdf=$(wait_pdf 30) || fail "the task printout comes out of the queue"
 if [ -n "${pdf:-}" ]; then
     pdftoppm -r 150 -png -singlefile "$pdf" "$OUT/wine-task"
     printed=$(tesseract "$OUT/wine-task.png" - -l dan --psm 4 2>/dev/null)
@@ -87,13 +88,12 @@ if [ -n "${pdf:-}" ]; then
     check "the printout has the title with the name ($(head -n 3 <<<"$printed" | tr '\n' ' '))" grep -q "Gitterspor (Bo" <<<"$printed"
     check "the printout lists the guess" grep -q "1. gæt" <<<"$printed"
 fi
-check "a printout that reached the queue shows no error" bash -c "! xdotool search --onlyvisible --name '^Fejl$' >/dev/null"
+check "a printout that reached the queue shows no error" no_window '^Fejl$'
 
 # closing asks; yes ends the program
 click $((width - 44 + 18)) 20
 answer Return
-for _ in $(seq 200); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.05; done
-check "yes to \"Luk Gitterspor?\" ends the program" bash -c "! kill -0 $PROGRAM_PID 2>/dev/null"
+check "yes to \"Luk Gitterspor?\" ends the program" wait_for 10 ended "$PROGRAM_PID"
 
 # ---- uninstalled ----
 check "the installer uninstalls silently" wine msiexec /x "$(winpath "$MSI")" /qn
