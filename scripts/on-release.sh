@@ -53,6 +53,8 @@ else
     echo "$recipe" >"$ROOT/.made"
 fi
 cp /etc/resolv.conf "$ROOT/etc/"
+# the certificate authorities this machine trusts, for npm's registry too
+cp /etc/ssl/certs/ca-certificates.crt "$ROOT/etc/ssl/certs/"
 chmod 1777 "$ROOT/tmp"
 mounted proc || mount -t proc proc "$ROOT/proc"
 mounted dev || { mount --rbind /dev "$ROOT/dev" && mount --make-rslave "$ROOT/dev"; }

@@ -11,7 +11,7 @@ TEST_PACKAGES=(xvfb xauth x11-utils icewm xdotool imagemagick cups cups-bsd cups
 # Wine to test it in.
 WINDOWS_PACKAGES=(cmake ninja-build g++ dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n fonts-liberation2
-                  msitools wixl zip wine wine64 xvfb xauth x11-utils icewm xdotool imagemagick
+                  msitools wixl icoutils osslsigncode openssl zip wine wine64 xvfb xauth x11-utils icewm xdotool imagemagick
                   tesseract-ocr tesseract-ocr-dan cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils)
 # Inside Debian 13: Qt for WebAssembly built with emscripten, the shipped
 # folder, and the browsers and their driver to test it in.

@@ -53,8 +53,43 @@ async function fetchGame(url) {
     return bytes.buffer;
 }
 
+// The board window is laid out for 640 x 480. Where it does not fit, it is
+// scaled down to fit. On a touch screen it is scaled up as far as it fits,
+// for a child's finger, by the steps its pictures are drawn at, so the
+// lattice stays on whole device pixels; with a mouse it stays as on the
+// desktop. "?skala=1.5" asks for a scale.
+function gameScale() {
+    const asked = Number(new URLSearchParams(location.search).get('skala'));
+    if (asked > 0)
+        return asked;
+    const fit = Math.min(innerWidth / 640, innerHeight / 480);
+    if (fit < 1)
+        return fit;
+    if (!matchMedia('(any-pointer: coarse)').matches)
+        return 1;
+    return [2, 1.75, 1.5, 1.25].find(step => step <= fit) || 1;
+}
+
+// Qt's button that turns its accessibility tree on for a screen reader,
+// named in Danish like the rest.
+function danishScreenReaderButton(screen) {
+    const selector = 'button.hidden-visually-read-by-screen-reader';
+    const danish = 'Slå skærmlæser til';
+    const name = button => {
+        if (button.textContent !== danish)
+            button.textContent = danish;
+    };
+    const root = screen.querySelector('#qt-shadow-container')?.shadowRoot;
+    if (!root)
+        return;
+    root.querySelectorAll(selector).forEach(name);
+    new MutationObserver(() => root.querySelectorAll(selector).forEach(name))
+        .observe(root, { childList: true, subtree: true });
+}
+
 window.gitterspor = {
     running: false,
+    scale: gameScale(),
     // called by the game when its window has closed
     ended() {
         this.running = false;
@@ -91,8 +126,10 @@ async function start() {
             qt: {
                 containerElements: [document.getElementById('screen')],
                 entryFunction: window.createQtAppInstance,
+                environment: window.gitterspor.scale === 1 ? {} : { QT_SCALE_FACTOR: String(window.gitterspor.scale) },
                 onLoaded: () => {
                     message.hidden = true;
+                    danishScreenReaderButton(document.getElementById('screen'));
                     window.gitterspor.running = true;
                 },
                 onExit: () => window.gitterspor.ended(),

@@ -25,7 +25,7 @@ for (const test of listing.tests) {
     page.on('console', message => lines.push(message.text()));
     page.on('pageerror', error => lines.push('QFATAL: ' + error.message));
     const started = Date.now();
-    await page.goto(`${url}/unit.html?${query}`);
+    await page.goto(`${url}/run.html?${query}`);
     let passed = false;
     try {
         await page.waitForFunction(() => window.testExit !== undefined, { timeout: 300000, polling: 200 });
