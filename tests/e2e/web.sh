@@ -22,6 +22,7 @@ start_web_server() { # FOLDER...
     URL=http://127.0.0.1:$(sed -n 's/^listening //p' "$WORK/server.log")
 }
 start_web_server "$B/dist/gitterspor-web" "$B/tests" "$HERE"
+start_x bare # Firefox draws WebGL only on a display
 
 check "the unit and widget tests pass in Chromium" node "$HERE/unit.mjs" "$B" "$URL"
 for browser in chromium firefox; do

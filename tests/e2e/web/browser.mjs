@@ -13,8 +13,9 @@ const chromiumArgs = ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsaf
 
 export async function launch(name, downloads) {
     if (name === 'firefox') {
+        // Firefox has WebGL only with a display (Xvfb), not headless
         return puppeteer.launch({
-            browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
+            browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: !process.env.DISPLAY,
             extraPrefsFirefox: {
                 'webgl.force-enabled': true,
                 'browser.download.dir': downloads, 'browser.download.folderList': 2,
