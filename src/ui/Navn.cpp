@@ -34,6 +34,11 @@ TfmBrugerNavn::TfmBrugerNavn(QWidget *parent)
     edNavn->setGeometry(80, 8, 217, 20);
     edNavn->setMaxLength(std::numeric_limits<int>::max()); // a name is kept whole
     edNavn->setAccessibleName(tr("Skriv dit navn"));
+#ifdef Q_OS_WASM
+    // the box's own menu would wait in a loop inside the prompt's, which a
+    // browser cannot
+    edNavn->setContextMenuPolicy(Qt::NoContextMenu);
+#endif
     Label1->setBuddy(edNavn);
 
     OKBtn = new GlyphButton(tr("OK"), Artwork::icon(QStringLiteral("ok")), QSize(18, 18), this);
