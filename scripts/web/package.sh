@@ -19,7 +19,7 @@ cp "$game/gitterspor.js" "$game/gitterspor.wasm" "$game/qtloader.js" "$B"/resour
 mkdir "$folder/licenser"
 cp /usr/share/common-licenses/GPL-3 "$folder/licenser/GPL-3.txt"
 cp LICENSE "$folder/licenser/MIT-Gitterspor.txt"
-cp /usr/share/doc/fonts-liberation2/copyright "$folder/licenser/Liberation-fonts.txt"
+cp "$(dpkg -L fonts-liberation fonts-liberation2 2>/dev/null | grep -m1 '/copyright$')" "$folder/licenser/Liberation-fonts.txt"
 cat >"$folder/licenser/LÆSMIG.txt" <<TEXT
 Gitterspor $version til browseren.
 
