@@ -17,22 +17,6 @@ qt_prefix "${GITTERSPOR_QT_CACHE:-/var/cache/gitterspor/qt-wasm}" "$here/qt.sh" 
 prefix=$QT_PREFIX
 if [ -f "$prefix/.built" ]; then echo "$prefix"; exit 0; fi
 
-work=$prefix.build
-qt_unpack "$work"
-cd "$work"
-started=$(date +%s)
-cmake -S "$QT_SOURCE" -B base -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$EMSCRIPTEN_TOOLCHAIN" -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_UNITY_BUILD=ON -DBUILD_WITH_PCH=OFF \
-    -DFEATURE_thread=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF \
-    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF \
-    -DFEATURE_itemmodeltester=OFF >"$work/configure.log" 2>&1 \
-    || { tail -n 40 "$work/configure.log" >&2; exit 1; }
-cmake --build base --parallel >"$work/build.log" 2>&1 || { grep -B2 -A20 'FAILED\|error:' "$work/build.log" | head -n 80 >&2; exit 1; }
-cmake --install base >/dev/null
-echo "Qt $QT_VERSION for WebAssembly built in $(( $(date +%s) - started )) s" >&2
-cd / && rm -rf "$work"
-touch "$prefix/.built"
-echo "$prefix"
+qt_unpack "$prefix.build"
+qt_build WebAssembly -DCMAKE_TOOLCHAIN_FILE="$EMSCRIPTEN_TOOLCHAIN" -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten \
+    -DBUILD_SHARED_LIBS=OFF -DFEATURE_thread=OFF -DFEATURE_printsupport=OFF
