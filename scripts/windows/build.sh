@@ -6,11 +6,32 @@
 # build-windows/dist/gitterspor-VERSION-x64.msi and the portable
 # build-windows/dist/gitterspor-VERSION-x64.zip. It builds inside Debian 13
 # (the system on-release.sh keeps), where Qt for Windows is built once from
-# Debian's sources and kept (scripts/windows/qt.sh).
+# Debian's sources and kept (scripts/windows/qt.sh). With a code-signing
+# certificate (GITTERSPOR_SIGN_PFX, GITTERSPOR_SIGN_PASSWORD_FILE and, where
+# a time-stamping authority can be reached, GITTERSPOR_SIGN_TIMESTAMP_URL)
+# the program, its libraries and the installer are signed (sign.sh).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/trixie.sh
+# on-release.sh takes no environment into the Debian 13 system: the
+# certificate goes in through the folder it keeps, for this run only
+if [ -n "${GITTERSPOR_SIGN_PFX:-}" ] && [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != trixie ]; then
+    kept=${GITTERSPOR_RELEASE_ROOT:-/var/cache/gitterspor}/trixie.kept
+    mkdir -p "$kept"
+    signing=$(mktemp -d "$kept/signing.XXXXXX")
+    trap 'rm -rf "$signing"' EXIT
+    cp "$GITTERSPOR_SIGN_PFX" "$signing/certificate.pfx"
+    cp "$GITTERSPOR_SIGN_PASSWORD_FILE" "$signing/password"
+    printf '%s' "${GITTERSPOR_SIGN_TIMESTAMP_URL:-}" >"$signing/timestamp-url"
+    set -- --signing "/var/cache/gitterspor/$(basename "$signing")" "$@"
+fi
 in_trixie windows-dist build-windows/dist scripts/windows/build.sh "$@"
+if [ "${1:-}" = --signing ]; then
+    export GITTERSPOR_SIGN_PFX=$2/certificate.pfx GITTERSPOR_SIGN_PASSWORD_FILE=$2/password
+    GITTERSPOR_SIGN_TIMESTAMP_URL=$(cat "$2/timestamp-url")
+    export GITTERSPOR_SIGN_TIMESTAMP_URL
+    shift 2
+fi
 dist=/var/cache/gitterspor/windows-dist
 rm -rf "$dist"
 started=$(date +%s)
@@ -20,6 +41,7 @@ qt=$(bash scripts/windows/qt.sh)
 echo "== Qt for Windows in $qt"
 
 B=build-windows
+rm -rf $B/dist # a run that fails leaves no installer of an earlier one
 version=$(sed -n 's/^project(Gitterspor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 echo "== the game and its tests for Windows"
 "$qt/bin/qt-cmake" -S . -B $B -G Ninja -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/scripts/windows/mingw-w64.cmake" \
@@ -30,7 +52,14 @@ cmake --build $B >$B/build.log 2>&1 || { grep -v '^\[' $B/build.log | head -n 60
 echo "== the folder that is shipped"
 # Qt puts programs for Windows at the top of the build, beside their libraries
 bash scripts/windows/deploy.sh "$qt" $B/gitterspor.exe $B/Gitterspor
+if [ -n "${GITTERSPOR_SIGN_PFX:-}" ]; then
+    echo "== signing with $(basename "$GITTERSPOR_SIGN_PFX")${GITTERSPOR_SIGN_TIMESTAMP_URL:+, time-stamped by $GITTERSPOR_SIGN_TIMESTAMP_URL}"
+    find $B/Gitterspor \( -iname '*.exe' -o -iname '*.dll' \) -exec bash scripts/windows/sign.sh {} +
+else
+    echo "== unsigned: no certificate given (GITTERSPOR_SIGN_PFX, GITTERSPOR_SIGN_PASSWORD_FILE)"
+fi
 bash scripts/windows/installer.sh $B/Gitterspor $B/resources/gitterspor.ico "$version" $B/dist
+[ -z "${GITTERSPOR_SIGN_PFX:-}" ] || bash scripts/windows/sign.sh $B/dist/*.msi
 cp -r $B/dist "$dist"
 ls -l $B/dist
 

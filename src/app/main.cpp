@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QStyleHints>
 #include <QTranslator>
 
 #ifdef Q_OS_WASM
@@ -23,6 +24,17 @@ void choosePlatform()
 #ifndef Q_OS_WIN
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+#endif
+}
+
+// The game paints its own colours (the board's green, the silver faces)
+// and takes text and the other faces from the style, which from Qt 6.8
+// follows a dark desktop (Windows 11's dark mode, a dark GNOME): light text
+// on the silver. It keeps to the light scheme it was drawn for.
+void keepLight()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
 #endif
 }
 
@@ -52,6 +64,7 @@ int main(int argc, char *argv[])
 {
     choosePlatform();
     QApplication app(argc, argv);
+    keepLight();
     // what the desktop shows where a window has no caption of its own
     QApplication::setApplicationName(QStringLiteral("Gitterspor"));
     QApplication::setDesktopFileName(QStringLiteral("org.gitterspor.Gitterspor"));

@@ -98,15 +98,17 @@ bool PrinterService::endDocument(QPainter &painter)
     const bool toQueue = p.outputFormat() == QPrinter::NativeFormat;
     if (toQueue)
         PrintQueue::watch();
+    const bool ended = painter.end();
+    const Delivery queued = toQueue ? PrintQueue::answer() : Delivery::Taken;
     Delivery delivery = Delivery::Taken;
-    if (!painter.end() || p.printerState() == QPrinter::Error)
+    if (!ended || p.printerState() == QPrinter::Error)
         delivery = Delivery::Refused;
     else if (!toQueue)
         delivery = QFileInfo(p.outputFileName()).size() > 0 ? Delivery::Taken : Delivery::Refused;
     else if (queueName(p).isEmpty())
         delivery = Delivery::NeverSent; // Qt sends nothing without a queue
     else
-        delivery = PrintQueue::answer();
+        delivery = queued;
     if (delivery == Delivery::Refused)
         showError(tr("Printeren tog ikke imod udskriften. Se efter, at printeren er klar, og prøv igen."));
     else if (delivery == Delivery::NeverSent)

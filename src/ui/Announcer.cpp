@@ -29,7 +29,14 @@ void Announcer::announce(const QString &text)
         m_pending = false;
         if (!QAccessible::isActive())
             return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // one event, not the notification's showing as well: Orca would say
+        // it twice. Polite: Narrator finishes what it is saying first.
+        QAccessibleAnnouncementEvent event(m_message, m_message->accessibleName());
+        event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+#else
         QAccessibleEvent event(m_message, QAccessible::ObjectShow);
+#endif
         QAccessible::updateAccessibility(&event);
     });
 }

@@ -6,9 +6,11 @@
 
 class QAccessibleInterface;
 
-// Says a text to screen readers without moving focus. Qt has no
-// announcement of its own: an unseen notification inside an unseen status bar
-// is what Orca reads out from anywhere, without a role word before it.
+// Says a text to screen readers without moving focus. From Qt 6.8 it is an
+// announcement, which Qt passes on to UI Automation (Narrator) and AT-SPI
+// (Orca). Before, Qt had none of its own: an unseen notification inside an
+// unseen status bar is what Orca reads out from anywhere, without a role
+// word before it.
 class Announcer : public QWidget
 {
     Q_OBJECT

@@ -3,16 +3,18 @@
 # SPDX-License-Identifier: MIT
 #
 # The Windows build under Wine, on Xvfb with a window manager: the unit and
-# widget tests, cross-built; the installer installed silently as school IT
-# deploys it; the installed game laid out, played, its help opened, a task
-# printed through Wine's printer (which hands it to CUPS), closed; then
-# uninstalled.
+# widget tests, cross-built; the program's manifest and icon; the installer
+# installed silently as school IT deploys it; the installed game laid out,
+# played, its help opened, a task printed through Wine's printer (which hands
+# it to CUPS) and refused by it, closed; the game in Windows 11's dark mode;
+# a signed newer version and a rebuilt one installed over it; uninstalled.
 # Usage: windows.sh QT-PREFIX BUILD-DIR
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/cups.sh"
 source "$(dirname "$0")/wine.sh"
 QT=$1
 B=$(cd "$2" && pwd)
+WIN=$(cd "$(dirname "$0")/../../scripts/windows" && pwd)
 OUT=$B/screenshots
 mkdir -p "$OUT"
 export LANG=da_DK.UTF-8
@@ -30,6 +32,14 @@ unit_tests_pass() {
 }
 check "the unit and widget tests pass under Wine" unit_tests_pass
 
+# ---- the program's resources, read back ----
+EXE=$B/Gitterspor/gitterspor.exe
+wrestool -x -t 24 "$EXE" >"$OUT/manifest.xml"
+check "the program has one manifest" test "$(wrestool -l -t 24 "$EXE" | grep -c .)" = 1
+check "the manifest asks for asInvoker, Windows 10 and 11, Common Controls 6, PerMonitorV2" test "$(grep -cF -e asInvoker \
+    -e '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' -e 'Common-Controls" version="6.0.0.0"' -e PerMonitorV2 -e true/pm "$OUT/manifest.xml")" = 5
+check "the icon is named IDI_ICON1, where Qt looks" bash -c "wrestool -l -t 14 '$EXE' | grep -q \"name='IDI_ICON1'\""
+
 # ---- the installer, silently ----
 MSI=$(ls "$B"/dist/*.msi)
 check "the installer installs silently" wine msiexec /i "$(winpath "$MSI")" /qn
@@ -45,7 +55,9 @@ check "the uninstall entry has its Danish name" bash -c \
     "wine reg query 'HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall' /s 2>/dev/null | grep -q 'koordinatspil for b'"
 
 # ---- the installed game ----
-start_program wine 'C:\Program Files\Gitterspor\gitterspor.exe'
+# Qt's warnings and Wine's spooler's, for the refused printout below
+QT_FORCE_STDERR_LOGGING=1 WINEDEBUG=-all,warn+localspl,warn+psdrv \
+    start_program wine 'C:\Program Files\Gitterspor\gitterspor.exe'
 wait_for 8 no_window '^fmSplash$'
 laid_out() { shot "$OUT/wine-board.png" && buttons_at_pitch "$OUT/wine-board.png" 0 0; }
 check "under Wine the coordinate buttons stand at their pitch" wait_for 10 laid_out
@@ -88,15 +100,67 @@ if [ -n "${pdf:-}" ]; then
     check "the printout has the title with the name ($(head -n 3 <<<"$printed" | tr '\n' ' '))" grep -q "Gitterspor (Bo" <<<"$printed"
     check "the printout lists the guess" grep -q "1. gæt" <<<"$printed"
 fi
-check "a printout that reached the queue shows no error" no_window '^Fejl$'
+# an error would show as soon as the job has been handed over
+check "a printout that reached the queue shows no error" eval '! wait_for 5 window_visible "^Fejl\$"'
+
+# a queue that refuses jobs: EndDoc() fails, which Qt only warns of
+cupsreject PDF
+click $((width - 216 + 18)) 20
+wait_for 8 window_visible '^Skriv dit navn$' && wait_for 5 asking && xdotool key Return
+check "a job the queue refused shows \"Fejl\"" wait_for 10 window_visible '^Fejl$'
+grep -a "QWin32PrintEngine\|cups\|WriteSpool\|not-accepting" "$WORK/program.log" "$C/log/error_log" | sed 's/^/    /'
+window_visible '^Fejl$' && xdotool key Escape
+check "the error closes" wait_for 5 no_window '^Fejl$'
+cupsaccept PDF
 
 # closing asks; yes ends the program
 click $((width - 44 + 18)) 20
 answer Return
 check "yes to \"Luk Gitterspor?\" ends the program" wait_for 10 ended "$PROGRAM_PID"
 
+# ---- Windows 11 in dark mode, where Qt 6.8's style turns dark ----
+check "Wine is Windows 11 in dark mode" bash -c "wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+    /v AppsUseLightTheme /t REG_DWORD /d 0 /f && wine winecfg -v win11 && wine reg query 'HKCU\Software\Wine' /v Version | grep -q win11"
+start_program wine 'C:\Program Files\Gitterspor\gitterspor.exe'
+light() { [ "$(convert "$1" ${2:+-crop "$2"} -colorspace Gray -format '%[fx:mean > 0.6 && minima < 0.3]' info:)" = 1 ]; }
+tool_bar_light() { shot "$OUT/wine-dark-board.png" && light "$OUT/wine-dark-board.png" "${width}x40+0+0"; }
+check "in dark mode the tool bar is light, with dark ink" wait_for 10 tool_bar_light
+click $((width - 176 + 18)) 20 # "Indstillinger"
+settings_light() {
+    import -window "$(xdotool search --onlyvisible --name '^Indstillinger$' | head -n 1)" "$OUT/wine-dark-settings.png" &&
+        light "$OUT/wine-dark-settings.png"
+}
+check "in dark mode the settings are light, with dark ink" wait_for 8 settings_light
+kill "$PROGRAM_PID"; wait_for 10 ended "$PROGRAM_PID"
+
+# ---- signed with a throwaway certificate: the next version over this one, then built again ----
+openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=Gitterspor test" -addext extendedKeyUsage=codeSigning \
+    -keyout "$WORK/key.pem" -out "$WORK/cert.pem" 2>/dev/null && echo test >"$WORK/password" &&
+    openssl pkcs12 -export -inkey "$WORK/key.pem" -in "$WORK/cert.pem" -passout "file:$WORK/password" -out "$WORK/cert.pfx"
+sign() { GITTERSPOR_SIGN_PFX=$WORK/cert.pfx GITTERSPOR_SIGN_PASSWORD_FILE=$WORK/password bash "$WIN/sign.sh" "$@"; }
+next=$(sed -n 's/.*gitterspor-\(.*\)-x64\.msi$/\1/p' <<<"$MSI" | awk -F. '{ print $1 "." $2 "." $3 + 1 }')
+cp -r "$B/Gitterspor" "$WORK" && sign "$WORK/Gitterspor/gitterspor.exe" "$WORK"/Gitterspor/*.dll
+for n in 1 2; do
+    bash "$WIN/installer.sh" "$WORK/Gitterspor" "$B/resources/gitterspor.ico" "$next" "$WORK/dist$n" && sign "$WORK"/dist$n/*.msi
+done
+for file in "$WORK/Gitterspor/gitterspor.exe" "$WORK/Gitterspor/Qt6Core.dll" "$WORK"/dist1/*.msi; do
+    verified=$(osslsigncode verify -CAfile "$WORK/cert.pem" -in "$file" 2>&1)
+    grep -E "Subject:|verification:|^(Succeeded|Failed)" <<<"$verified" | sort -u | sed 's/^\s*/    osslsigncode: /'
+    check "the signature of $(basename "$file") verifies" grep -q "^Signature verification: ok" <<<"$verified"
+done
+entries() { # the DisplayVersion of each uninstall entry of the game
+    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r' | tee "$OUT/uninstall-$1.txt" |
+        awk '/^HKEY/ { if (ours) print v; ours = 0; v = "" } /DisplayName.*koordinatspil for b/ { ours = 1 } /DisplayVersion/ { v = $NF } END { if (ours) print v }'
+}
+for n in 1 2; do # the second: the same version, built again
+    check "$next installs silently over what is installed" wine msiexec /i "$(winpath "$WORK"/dist$n/*.msi)" /qn
+    check "one uninstall entry is left, for $next ($(entries "$n" | tr '\n' ' '))" test "$(entries "$n")" = "$next"
+done
+check "the program installed is the newer, signed one" bash -c \
+    "osslsigncode verify -CAfile '$WORK/cert.pem' -in '$INSTALLED/gitterspor.exe' 2>&1 | grep -q '^Signature verification: ok'"
+
 # ---- uninstalled ----
-check "the installer uninstalls silently" wine msiexec /x "$(winpath "$MSI")" /qn
-check "the uninstall removes the files" test -z "$(find "$INSTALLED" -type f 2>/dev/null)"
+check "the installer uninstalls silently" wine msiexec /x "$(winpath "$WORK"/dist2/*.msi)" /qn
+check "the uninstall removes the files and the entry" test -z "$(find "$INSTALLED" -type f 2>/dev/null)$(entries gone)"
 "$WINESERVER" -k
 finish

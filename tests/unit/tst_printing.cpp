@@ -485,26 +485,37 @@ private slots:
         PrinterService::reset();
     }
 
-    // The queue's answer to the request Qt made at the document's end.
+    // The queue's answer to the request Qt made at the document's end: the
+    // IPP status CUPS gave it, or the warning of Qt's Windows print engine.
     void deliveryFromQueueAnswer_data()
     {
         QTest::addColumn<bool>("sent");
         QTest::addColumn<int>("ippStatus");
+        QTest::addColumn<QString>("engineMessage");
         QTest::addColumn<PrintQueue::Delivery>("delivery");
         using D = PrintQueue::Delivery;
-        QTest::newRow("taken") << true << 0x0000 << D::Taken;
-        QTest::newRow("taken, options ignored") << true << 0x0001 << D::Taken;
-        QTest::newRow("queue refuses jobs (cupsreject)") << true << 0x0506 << D::Refused;
-        QTest::newRow("not allowed to print") << true << 0x0401 << D::Refused;
-        QTest::newRow("server unreachable") << true << 0x0502 << D::Refused;
-        QTest::newRow("nothing asked of the queue") << false << 0x0500 << D::NeverSent;
+        const QString cups; // no message: the answer is an IPP status
+        QTest::newRow("taken") << true << 0x0000 << cups << D::Taken;
+        QTest::newRow("taken, options ignored") << true << 0x0001 << cups << D::Taken;
+        QTest::newRow("queue refuses jobs (cupsreject)") << true << 0x0506 << cups << D::Refused;
+        QTest::newRow("not allowed to print") << true << 0x0401 << cups << D::Refused;
+        QTest::newRow("server unreachable") << true << 0x0502 << cups << D::Refused;
+        QTest::newRow("nothing asked of the queue") << false << 0x0500 << cups << D::NeverSent;
+        QTest::newRow("spooler refused the document") << true << 0
+            << QStringLiteral("QWin32PrintEngine::end: EndDoc failed (Adgang nægtet.)") << D::Refused;
+        QTest::newRow("another warning while ending") << true << 0
+            << QStringLiteral("QFont::setPointSizeF: Point size <= 0 (0), must be greater than 0") << D::Taken;
     }
     void deliveryFromQueueAnswer()
     {
         QFETCH(bool, sent);
         QFETCH(int, ippStatus);
+        QFETCH(QString, engineMessage);
         QFETCH(PrintQueue::Delivery, delivery);
-        QCOMPARE(PrintQueue::fromIppStatus(sent, ippStatus), delivery);
+        if (engineMessage.isNull())
+            QCOMPARE(PrintQueue::fromIppStatus(sent, ippStatus), delivery);
+        else
+            QCOMPARE(PrintQueue::fromEngineMessage(engineMessage), delivery);
     }
 #endif
 };
