@@ -11,8 +11,9 @@
 set -euo pipefail
 B=$1 version=$2 out=$3
 web=resources/web
+rm -rf "$out" && mkdir -p "$out/gitterspor-web"
+out=$(cd "$out" && pwd)
 folder=$out/gitterspor-web
-rm -rf "$out" && mkdir -p "$folder"
 cp $web/index.html $web/page.js $web/manifest.webmanifest "$folder"
 game=$(dirname "$(find "$B" -name gitterspor.wasm -not -path '*/CMakeFiles/*' | head -n1)")
 cp "$game/gitterspor.js" "$game/gitterspor.wasm" "$game/qtloader.js" "$B"/resources/web/icon-*.png "$folder"
