@@ -16,4 +16,5 @@ WINDOWS_PACKAGES=(cmake ninja-build g++ dpkg-dev g++-mingw-w64-x86-64-posix binu
 # Inside Debian 13: Qt for WebAssembly built with emscripten, the shipped
 # folder, and the browsers and their driver to test it in.
 WEB_PACKAGES=(cmake ninja-build g++ dpkg-dev emscripten qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-              fonts-liberation2 brotli zip chromium firefox-esr nodejs npm poppler-utils imagemagick python3)
+              fonts-liberation2 brotli zip chromium firefox-esr nodejs npm poppler-utils imagemagick python3
+              xvfb xauth x11-utils tesseract-ocr tesseract-ocr-dan)
