@@ -125,7 +125,7 @@ async function start() {
             wasmBinary,
             qt: {
                 containerElements: [document.getElementById('screen')],
-                entryFunction: window.createQtAppInstance,
+                entryFunction: window.gitterspor_entry,
                 environment: window.gitterspor.scale === 1 ? {} : { QT_SCALE_FACTOR: String(window.gitterspor.scale) },
                 onLoaded: () => {
                     message.hidden = true;
