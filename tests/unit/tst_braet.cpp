@@ -321,6 +321,8 @@ private slots:
 #ifdef Q_OS_WIN
         QSKIP("Windows delivers touch as pointer messages, which Qt's test touch device does not go through");
 #endif
+        if (holdMs > 0)
+            SKIP_IN_BROWSER();
         BoardFixture f;
         QPointingDevice *screen = m_touchScreen.get();
         f.places->push(7, 5);
@@ -520,6 +522,7 @@ private slots:
 
     void dialogsLeaveTheTaskRunning()
     {
+        SKIP_IN_BROWSER();
         BoardFixture f;
         f.startTask(5, 5);
         f.click(f.braet.board->btX[4]);
