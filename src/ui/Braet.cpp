@@ -49,7 +49,7 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
     setObjectName(QStringLiteral("fmBraet"));
     WindowOwners::setMainWindow(this);
     setWindowTitle(tr("Gitterspor"));
-    setWindowIcon(Artwork::programIcon());
+    QApplication::setWindowIcon(Artwork::programIcon()); // every window of the run, questions too
     setAutoFillBackground(true);
     QPalette green = palette();
     green.setColor(QPalette::Window, WindowGreen);
