@@ -6,7 +6,8 @@
 // takes it. Every byte sent is counted, for the benchmark.
 //     node serve.mjs PORT FOLDER...
 // PORT 0 takes a free port. Prints "listening PORT" when it answers; GET
-// /__bytes gives the bytes sent so far.
+// /__bytes gives the bytes sent so far; /__offline?on=1 cuts the network (every
+// other request is dropped unanswered) until /__offline?on=0.
 import { createServer } from 'node:http';
 import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
@@ -18,6 +19,7 @@ const types = {
     '.png': 'image/png', '.svg': 'image/svg+xml', '.txt': 'text/plain; charset=utf-8',
 };
 let sent = 0;
+let offline = false;
 
 async function file(path) {
     for (const base of folders) {
@@ -34,6 +36,15 @@ const server = createServer(async (request, response) => {
     const url = new URL(request.url, 'http://localhost');
     if (url.pathname === '/__bytes') {
         response.end(String(sent));
+        return;
+    }
+    if (url.pathname === '/__offline') {
+        offline = url.searchParams.get('on') === '1';
+        response.end();
+        return;
+    }
+    if (offline) {
+        request.socket.destroy();
         return;
     }
     const path = decodeURIComponent(url.pathname.endsWith('/') ? url.pathname + 'index.html' : url.pathname);
