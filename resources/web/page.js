@@ -89,6 +89,7 @@ function danishScreenReaderButton(screen) {
 
 window.gitterspor = {
     running: false,
+    inTask: false, // told by the game
     scale: gameScale(),
     // called by the game when its window has closed
     ended() {
@@ -98,9 +99,9 @@ window.gitterspor = {
     },
 };
 
-// A tab closed while the game runs gets the browser's own question.
+// A tab closed in the middle of a task gets the browser's own question.
 window.addEventListener('beforeunload', event => {
-    if (window.gitterspor.running) {
+    if (window.gitterspor.running && window.gitterspor.inTask) {
         event.preventDefault();
         event.returnValue = '';
     }
