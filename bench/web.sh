@@ -31,7 +31,7 @@ for file in gitterspor.wasm gitterspor.js; do
 done
 echo "firstpaint_minimal.wasm: $(stat -c %s $B/bench/firstpaint_minimal.wasm) bytes"
 echo "zip: $(stat -c %s $B/dist/gitterspor-*-web.zip) bytes"
-node tests/e2e/web/serve.mjs 0 "$folder" "$B/bench" tests/e2e/web >"$B/server.log" 2>&1 &
+node scripts/web/serve.mjs 0 "$folder" "$B/bench" tests/e2e/web >"$B/server.log" 2>&1 &
 server=$!
 trap 'kill $server' EXIT
 for _ in $(seq 100); do grep -q '^listening' "$B/server.log" && break; sleep 0.05; done # the server's first line

@@ -16,7 +16,7 @@ mkdir -p "$OUT"
 (cd "$HERE" && npm ci --no-audit --no-fund --loglevel=error) >"$WORK/npm.log" 2>&1 \
     || { cat "$WORK/npm.log"; fail "puppeteer-core is installed"; finish; }
 start_web_server() { # FOLDER...
-    node "$HERE/serve.mjs" 0 "$@" >"$WORK/server.log" 2>&1 &
+    node "$HERE/../../../scripts/web/serve.mjs" 0 "$@" >"$WORK/server.log" 2>&1 &
     PIDS+=($!)
     wait_for 10 grep -q '^listening' "$WORK/server.log" || { cat "$WORK/server.log"; fail "the web server answers"; finish; }
     URL=http://127.0.0.1:$(sed -n 's/^listening //p' "$WORK/server.log")
