@@ -6,7 +6,7 @@
 # widget tests, cross-built; the program's manifest and icon; the installer
 # installed silently as school IT deploys it; the installed game laid out,
 # played, its help opened, a task printed through Wine's printer (which hands
-# it to CUPS) and refused by it, closed; the game in Windows 11's dark mode;
+# it to CUPS), closed; the game in Windows 11's dark mode;
 # a signed newer version and a rebuilt one installed over it; uninstalled.
 # Usage: windows.sh QT-PREFIX BUILD-DIR
 source "$(dirname "$0")/lib.sh"
@@ -34,7 +34,7 @@ check "the unit and widget tests pass under Wine" unit_tests_pass
 
 # ---- the program's resources, read back ----
 EXE=$B/Gitterspor/gitterspor.exe
-wrestool -x -t 24 "$EXE" >"$OUT/manifest.xml"
+wrestool -x --raw -t 24 "$EXE" >"$OUT/manifest.xml"
 check "the program has one manifest" test "$(wrestool -l -t 24 "$EXE" | grep -c .)" = 1
 check "the manifest asks for asInvoker, Windows 10 and 11, Common Controls 6, PerMonitorV2" test "$(grep -cF -e asInvoker \
     -e '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' -e 'Common-Controls" version="6.0.0.0"' -e PerMonitorV2 -e true/pm "$OUT/manifest.xml")" = 5
@@ -55,9 +55,7 @@ check "the uninstall entry has its Danish name" bash -c \
     "wine reg query 'HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall' /s 2>/dev/null | grep -q 'koordinatspil for b'"
 
 # ---- the installed game ----
-# Qt's warnings and Wine's spooler's, for the refused printout below
-QT_FORCE_STDERR_LOGGING=1 WINEDEBUG=-all,warn+localspl,warn+psdrv \
-    start_program wine 'C:\Program Files\Gitterspor\gitterspor.exe'
+start_program wine 'C:\Program Files\Gitterspor\gitterspor.exe'
 wait_for 8 no_window '^fmSplash$'
 laid_out() { shot "$OUT/wine-board.png" && buttons_at_pitch "$OUT/wine-board.png" 0 0; }
 check "under Wine the coordinate buttons stand at their pitch" wait_for 10 laid_out
@@ -103,15 +101,9 @@ fi
 # an error would show as soon as the job has been handed over
 check "a printout that reached the queue shows no error" eval '! wait_for 5 window_visible "^Fejl\$"'
 
-# a queue that refuses jobs: EndDoc() fails, which Qt only warns of
-cupsreject PDF
-click $((width - 216 + 18)) 20
-wait_for 8 window_visible '^Skriv dit navn$' && wait_for 5 asking && xdotool key Return
-check "a job the queue refused shows \"Fejl\"" wait_for 10 window_visible '^Fejl$'
-grep -a "QWin32PrintEngine\|cups\|WriteSpool\|not-accepting" "$WORK/program.log" "$C/log/error_log" | sed 's/^/    /'
-window_visible '^Fejl$' && xdotool key Escape
-check "the error closes" wait_for 5 no_window '^Fejl$'
-cupsaccept PDF
+# A queue that refuses jobs is not seen here: Wine's spooler logs that CUPS
+# refused the job and lets EndDoc() succeed all the same, so the refusal is
+# tested as the engine's warning turned into the answer (tst_printing).
 
 # closing asks; yes ends the program
 click $((width - 44 + 18)) 20
@@ -119,8 +111,8 @@ answer Return
 check "yes to \"Luk Gitterspor?\" ends the program" wait_for 10 ended "$PROGRAM_PID"
 
 # ---- Windows 11 in dark mode, where Qt 6.8's style turns dark ----
-check "Wine is Windows 11 in dark mode" bash -c "wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
-    /v AppsUseLightTheme /t REG_DWORD /d 0 /f && wine winecfg -v win11 && wine reg query 'HKCU\Software\Wine' /v Version | grep -q win11"
+wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+    /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null && wine winecfg -v win11
 start_program wine 'C:\Program Files\Gitterspor\gitterspor.exe'
 light() { [ "$(convert "$1" ${2:+-crop "$2"} -colorspace Gray -format '%[fx:mean > 0.6 && minima < 0.3]' info:)" = 1 ]; }
 tool_bar_light() { shot "$OUT/wine-dark-board.png" && light "$OUT/wine-dark-board.png" "${width}x40+0+0"; }
