@@ -71,20 +71,25 @@ function gameScale() {
 }
 
 // Qt's button that turns its accessibility tree on for a screen reader,
-// named in Danish like the rest.
+// named in Danish like the rest, whenever Qt makes one.
 function danishScreenReaderButton(screen) {
-    const selector = 'button.hidden-visually-read-by-screen-reader';
     const danish = 'Slå skærmlæser til';
-    const name = button => {
+    const name = root => root.querySelectorAll('button.hidden-visually-read-by-screen-reader').forEach(button => {
         if (button.textContent !== danish)
             button.textContent = danish;
+    });
+    const watch = () => {
+        const root = screen.querySelector('#qt-shadow-container')?.shadowRoot;
+        if (!root)
+            return false;
+        name(root);
+        new MutationObserver(() => name(root)).observe(root, { childList: true, subtree: true });
+        return true;
     };
-    const root = screen.querySelector('#qt-shadow-container')?.shadowRoot;
-    if (!root)
-        return;
-    root.querySelectorAll(selector).forEach(name);
-    new MutationObserver(() => root.querySelectorAll(selector).forEach(name))
-        .observe(root, { childList: true, subtree: true });
+    if (!watch()) {
+        const waiting = new MutationObserver(() => watch() && waiting.disconnect());
+        waiting.observe(screen, { childList: true, subtree: true });
+    }
 }
 
 window.gitterspor = {
@@ -118,6 +123,7 @@ async function start() {
     }
     if ('serviceWorker' in navigator)
         navigator.serviceWorker.register('sw.js').catch(() => {}); // the game runs without
+    danishScreenReaderButton(document.getElementById('screen'));
     say('Gitterspor hentes …', { showProgress: true });
     try {
         const wasmBinary = await fetchGame('gitterspor.wasm');
@@ -130,7 +136,6 @@ async function start() {
                 environment: window.gitterspor.scale === 1 ? {} : { QT_SCALE_FACTOR: String(window.gitterspor.scale) },
                 onLoaded: () => {
                     message.hidden = true;
-                    danishScreenReaderButton(document.getElementById('screen'));
                     window.gitterspor.running = true;
                 },
                 onExit: () => window.gitterspor.ended(),
