@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QPalette>
 #include <QStyleHints>
 #include <QTranslator>
 
@@ -28,14 +29,23 @@ void choosePlatform()
 }
 
 // The game paints its own colours (the board's green, the silver faces)
-// and takes text and the other faces from the style, which from Qt 6.8
-// follows a dark desktop (Windows 11's dark mode, a dark GNOME): light text
-// on the silver. It keeps to the light scheme it was drawn for.
+// and takes text and the other faces from the style, which follows a dark
+// desktop (Windows 11's dark mode, a dark KDE or GNOME scheme): light text
+// on the silver. It keeps to the light scheme it was drawn for: by asking
+// for it where Qt can be asked (Qt 6.8 on Windows and in a browser), and
+// with a light palette of its own where the desktop's stays dark.
 void keepLight()
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
 #endif
+    const QPalette desktop = QApplication::palette();
+    if (desktop.color(QPalette::Window).lightness() < desktop.color(QPalette::WindowText).lightness()) {
+        QPalette light(QColor(0xef, 0xef, 0xef)); // the faces and grey text of a light desktop's
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            light.setColor(QPalette::Disabled, role, QColor(0xbe, 0xbe, 0xbe));
+        QApplication::setPalette(light);
+    }
 }
 
 // The game is Danish whatever the user's locale, and so are the dialogs and

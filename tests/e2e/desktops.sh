@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 #
 # The real program on desktops that differ from an X display with a window
-# manager: a bare X display, where nothing activates the window, and weston's
+# manager: a bare X display, where nothing activates the window, also with a
+# dark KDE colour scheme; and weston's
 # headless Wayland compositor, driven through AT-SPI as it has no input
 # devices.
 # Usage: desktops.sh PROGRAM [SCREENSHOT-DIR]
@@ -33,6 +34,18 @@ guessed() {
 wait_for 5 guessed
 check "without a window manager a guess is played with the keyboard ($disc)" guessed
 kill "$PROGRAM_PID"; wait "$PROGRAM_PID" 2>/dev/null
+
+# a dark KDE colour scheme, which Qt takes its palette from
+mkdir -p "$WORK/kde"
+{ echo "[General]"; echo "ColorScheme=BreezeDark"
+  printf '[Colors:%s]\nBackgroundNormal=42,46,50\nForegroundNormal=252,252,252\n' Window Button View; } >"$WORK/kde/kdeglobals"
+export XDG_CONFIG_HOME=$WORK/kde XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
+start_program "$PROGRAM"
+wait_for 6 no_window '^fmSplash$'
+tool_bar_light() { shot "$OUT/e2e-dark-kde.png" && light "$OUT/e2e-dark-kde.png" 640x40+0+0; }
+check "on a dark KDE desktop the tool bar is light, with dark ink" wait_for 5 tool_bar_light
+kill "$PROGRAM_PID"; wait "$PROGRAM_PID" 2>/dev/null
+unset XDG_CONFIG_HOME XDG_CURRENT_DESKTOP KDE_SESSION_VERSION
 
 # ---- weston, headless ----
 weston --backend=headless-backend.so --use-pixman --width=1280 --height=1024 --socket=gitterspor \

@@ -169,6 +169,10 @@ finish() {
     exit 1
 }
 
+# Whether a picture, or a box of it, reads dark ink on light faces.
+light() { # png [WxH+X+Y]
+    [ "$(convert "$1" ${2:+-crop "$2"} -colorspace Gray -format '%[fx:mean > 0.6 && minima < 0.3]' info:)" = 1 ]
+}
 # Whether a pixel has the window's green, 0x408000.
 green() { test "$(pixel "$1" "$2" "$3")" = "0,128,64"; }
 # Whether the coordinate buttons stand at their 30-px pitch from the client

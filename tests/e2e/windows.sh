@@ -114,7 +114,6 @@ check "yes to \"Luk Gitterspor?\" ends the program" wait_for 10 ended "$PROGRAM_
 wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
     /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null && wine winecfg -v win11
 start_program wine 'C:\Program Files\Gitterspor\gitterspor.exe'
-light() { [ "$(convert "$1" ${2:+-crop "$2"} -colorspace Gray -format '%[fx:mean > 0.6 && minima < 0.3]' info:)" = 1 ]; }
 tool_bar_light() { shot "$OUT/wine-dark-board.png" && light "$OUT/wine-dark-board.png" "${width}x40+0+0"; }
 check "in dark mode the tool bar is light, with dark ink" wait_for 10 tool_bar_light
 click $((width - 176 + 18)) 20 # "Indstillinger"
