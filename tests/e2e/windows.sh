@@ -5,9 +5,10 @@
 # The Windows build under Wine, on Xvfb with a window manager: the unit and
 # widget tests, cross-built; the program's manifest and icon; the installer
 # installed silently as school IT deploys it; the installed game laid out,
-# played, its help opened, a task printed through Wine's printer (which hands
-# it to CUPS), closed; the game in Windows 11's dark mode;
-# a signed newer version and a rebuilt one installed over it; uninstalled.
+# read through UI Automation, played, its help opened, a task printed
+# through Wine's printer (which hands it to CUPS), closed; the game in
+# Windows 11's dark mode; a signed newer version and a rebuilt one installed
+# over it; uninstalled.
 # Usage: windows.sh QT-PREFIX BUILD-DIR
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/cups.sh"
@@ -61,6 +62,13 @@ laid_out() { shot "$OUT/wine-board.png" && buttons_at_pitch "$OUT/wine-board.png
 check "under Wine the coordinate buttons stand at their pitch" wait_for 10 laid_out
 words=$(notepad_words "$OUT/wine-board.png" 0 0)
 check "under Wine the notepad shows \"Taxi afstand\" ($words)" grep -q "Taxi afstand" <<<"$words"
+
+# read as Narrator reads it, by a client of Windows' UI Automation
+x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -municode -static -o "$WORK/uia_names.exe" "$(dirname "$0")/uia_names.cpp" -lole32 -loleaut32 -luuid
+names=$(wine "$WORK/uia_names.exe" Gitterspor 2>&1 | tr -d '\r' | tee "$OUT/uia-names.txt")
+unnamed=$(printf '%s\n' {x,y}\ {0..10} "Start opgave" "Lav opgave" "Udskriv opgave" Indstillinger Spiller-statistik Hjælp "Luk Gitterspor" |
+    grep -vxF -f <(printf '%s\n' "$names") | tr '\n' ',')
+check "UI Automation reads the coordinate buttons and the tool bar by their Danish names (${unnamed:-all $(grep -c . <<<"$names") named})" test -z "$unnamed"
 
 click 26 20 # "Start opgave"
 guess 3 3
@@ -122,7 +130,15 @@ settings_light() {
         light "$OUT/wine-dark-settings.png"
 }
 check "in dark mode the settings are light, with dark ink" wait_for 8 settings_light
-kill "$PROGRAM_PID"; wait_for 10 ended "$PROGRAM_PID"
+xdotool key Escape
+click 26 20 # "Start opgave"
+button_light() { shot "$OUT/wine-dark-task.png" && light "$OUT/wine-dark-task.png" 22x22+46+416; }
+check "in dark mode a coordinate button is light, with dark ink" wait_for 5 button_light
+click $((width - 44 + 18)) 20
+question_light() { asking && import -window "$(xdotool getactivewindow)" "$OUT/wine-dark-question.png" && light "$OUT/wine-dark-question.png"; }
+check "in dark mode the question \"Luk Gitterspor?\" is light, with dark ink" wait_for 5 question_light
+answer Return
+wait_for 10 ended "$PROGRAM_PID"
 
 # ---- signed with a throwaway certificate: the next version over this one, then built again ----
 openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=Gitterspor test" -addext extendedKeyUsage=codeSigning \

@@ -4,7 +4,7 @@
 // The browser build played in a real browser, as a child plays it: laid out,
 // a guess by mouse, a composed task, printing to PDF, the settings, help,
 // touch, the sizes of a Chromebook and an iPad, a device pixel ratio of 2,
-// the accessibility tree, and a second start with the network cut.
+// dark mode, the accessibility tree, and a second start with the network cut.
 //     node play.mjs chromium|firefox URL OUT-FOLDER
 // The pictures and the text on them are checked with tests/e2e/lib.sh.
 import { execFileSync } from 'node:child_process';
@@ -50,41 +50,38 @@ const xButton = n => [45 + 30 * n + 12, 427];
 const yButton = n => [27, 84 + 30 * (10 - n) + 12];
 const point = (x, y) => [57 + 30 * x, 96 + 30 * (10 - y)];
 
-// The game's windows as the page holds them: title and client area.
-async function windows(page) {
-    return page.evaluate(() => {
+// The game's windows as the page holds them in Qt's shadow DOM: title and
+// client area. The one titled `close` is closed by the cross in its title
+// bar, as a user closes it.
+function windows(page, close = null) {
+    return page.evaluate(close => {
         const found = [];
-        const visit = root => {
-            for (const element of root.querySelectorAll('*')) {
-                if (element.shadowRoot)
-                    visit(element.shadowRoot);
-                if (!element.classList.contains('qt-window') || element.offsetParent === null)
-                    continue;
-                const name = element.querySelector('.window-name');
-                const box = (element.querySelector('canvas') || element).getBoundingClientRect();
-                found.push({ title: name ? name.textContent : '', x: box.x, y: box.y, width: box.width, height: box.height });
-            }
-        };
+        const visit = root => root.querySelectorAll('*').forEach(element => {
+            if (element.shadowRoot)
+                visit(element.shadowRoot);
+            if (!element.classList.contains('qt-window') || element.offsetParent === null)
+                return;
+            const title = element.querySelector('.window-name')?.textContent ?? '';
+            const box = (element.querySelector('canvas') || element).getBoundingClientRect();
+            found.push({ title, x: box.x, y: box.y, width: box.width, height: box.height });
+            if (title === close)
+                [...element.querySelectorAll('.title-bar .image-button')].pop().click();
+        });
         visit(document);
         return found;
-    });
+    }, close);
 }
-async function windowNamed(page, title, timeout = 5000) {
-    for (const until = Date.now() + timeout; Date.now() < until; await sleep(50)) {
-        const window = (await windows(page)).find(w => w.title === title);
-        if (window)
-            return window;
+// TEST's first true answer, or null once TIMEOUT ms have gone by without.
+async function until(test, timeout = 5000) {
+    for (const end = Date.now() + timeout; Date.now() < end; await sleep(50)) {
+        const answer = await test();
+        if (answer)
+            return answer;
     }
-    console.log(`   no window "${title}" among: ${(await windows(page)).map(w => `"${w.title}"`).join(' ')}`);
     return null;
 }
-async function gone(page, title, timeout = 5000) {
-    for (const until = Date.now() + timeout; Date.now() < until; await sleep(50)) {
-        if (!(await windows(page)).some(w => w.title === title))
-            return true;
-    }
-    return false;
-}
+const windowNamed = (page, title, timeout) => until(async () => (await windows(page)).find(w => w.title === title), timeout);
+const gone = (page, title, timeout) => until(async () => !(await windows(page)).some(w => w.title === title), timeout);
 
 // Answers the open question from the keyboard, as the desktop test does,
 // once the question has the keyboard: Return "Ja", Escape "Nej".
@@ -119,14 +116,9 @@ async function shot(page, name) {
     return path;
 }
 async function pdfText(before) {
-    for (let i = 0; i < 100; i++, await sleep(100)) {
-        const pdf = readdirSync(downloads).find(name => name.endsWith('.pdf') && !before.includes(name));
-        if (pdf) {
-            await sleep(200);
-            return execFileSync('pdftotext', ['-layout', join(downloads, pdf), '-'], { encoding: 'utf8' });
-        }
-    }
-    return '';
+    const pdf = await until(() => readdirSync(downloads).find(name => name.endsWith('.pdf') && !before.includes(name)), 10000);
+    await sleep(200); // the browser writes the download under its name, then fills it
+    return pdf ? execFileSync('pdftotext', ['-layout', join(downloads, pdf), '-'], { encoding: 'utf8' }) : '';
 }
 
 const browser = await launch(browserName, downloads);
@@ -205,23 +197,12 @@ try {
     // help: "Hjælp" drops its menu down, "Vejledning" is the first item
     const shown = (await windows(page)).length;
     await click(page, [1366 - 84 + 18, 20]);
-    for (let i = 0; i < 40 && (await windows(page)).length === shown; i++)
-        await sleep(50);
+    await until(async () => (await windows(page)).length > shown, 2000);
     await page.keyboard.press('ArrowDown');
     await page.keyboard.press('Enter');
     await check('the help opens', () => windowNamed(page, 'Gitterspor – vejledning'));
     await shot(page, 'help');
-    // closed as a user closes a window: the cross in its title bar
-    await page.evaluate(() => {
-        const visit = root => root.querySelectorAll('*').forEach(element => {
-            if (element.shadowRoot)
-                visit(element.shadowRoot);
-            if (element.classList.contains('qt-window')
-                && element.querySelector('.window-name')?.textContent === 'Gitterspor – vejledning')
-                [...element.querySelectorAll('.title-bar .image-button')].pop().click();
-        });
-        visit(document);
-    });
+    await windows(page, 'Gitterspor – vejledning');
     await check('the help closes', () => gone(page, 'Gitterspor – vejledning'));
 
     // closing: yes ends the game, and the page says so
@@ -239,13 +220,15 @@ try {
         await a11y.send('Accessibility.enable');
         const names = async () => (await a11y.send('Accessibility.getFullAXTree')).nodes
             .map(node => node.name && node.name.value).filter(Boolean);
+        // Qt offers its tree to the browser once a screen reader asks for it, by its button
         const enable = await page.evaluate(() => [...document.querySelector('#qt-shadow-container').shadowRoot
-            .querySelectorAll('button.hidden-visually-read-by-screen-reader')].map(button => button.textContent));
+            .querySelectorAll('button.hidden-visually-read-by-screen-reader')].map(button => {
+                const text = button.textContent;
+                button.click();
+                return text;
+            }));
         await check(`Qt's screen reader button is named in Danish (${enable})`, () => enable.length
             && enable.every(text => text === 'Slå skærmlæser til'));
-        // Qt offers its tree to the browser once a screen reader asks for it
-        await page.evaluate(() => document.querySelector('#qt-shadow-container').shadowRoot
-            .querySelectorAll('button.hidden-visually-read-by-screen-reader').forEach(button => button.click()));
         await sleep(500);
         const found = await names();
         console.log(`   accessibility tree: ${[...new Set(found)].slice(0, 40).join(' | ')}`);
@@ -289,10 +272,13 @@ try {
     }
 
     if (chromium) {
-        // ---- a device pixel ratio of 2: drawn at the screen's ratio ----
+        // ---- a device pixel ratio of 2: drawn at the screen's ratio; and a
+        // Chromebook in dark mode ----
         const sharp = await openPage(browser, browserName, null, { width: 1024, height: 768, deviceScaleFactor: 2 });
+        await sharp.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
         await startGame(sharp);
         const png = await shot(sharp, 'ratio2');
+        await check('in dark mode the tool bar is light, with dark ink', () => sh(`light "${png}" 2048x80+0+0`) !== null);
         // across a lattice line between two points: black and white only, no grey of a
         // picture blown up
         const [lineX, lineY] = point(2, 5);
