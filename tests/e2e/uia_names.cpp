@@ -7,8 +7,11 @@
 //     uia_names.exe TITLE
 #include <windows.h>
 #include <uiautomation.h>
+#include <wrl/client.h>
 #include <cstdio>
 #include <string>
+
+using Microsoft::WRL::ComPtr;
 
 static std::string utf8(const wchar_t *text)
 {
@@ -20,39 +23,28 @@ static std::string utf8(const wchar_t *text)
 
 int wmain(int argc, wchar_t **argv)
 {
-    if (argc != 2)
-        return 2;
-    HWND window = FindWindowW(nullptr, argv[1]);
+    HWND window = argc == 2 ? FindWindowW(nullptr, argv[1]) : nullptr;
     if (!window || FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)))
         return 1;
-    IUIAutomation *automation = nullptr;
-    IUIAutomationElement *top = nullptr;
-    IUIAutomationCondition *all = nullptr;
-    IUIAutomationElementArray *found = nullptr;
-    if (FAILED(CoCreateInstance(__uuidof(CUIAutomation), nullptr, CLSCTX_INPROC_SERVER, __uuidof(IUIAutomation),
-                                reinterpret_cast<void **>(&automation)))
-        || FAILED(automation->ElementFromHandle(window, &top))
-        || FAILED(automation->CreateTrueCondition(&all))
-        || FAILED(top->FindAll(TreeScope_Descendants, all, &found)) || !found) {
+    ComPtr<IUIAutomation> automation;
+    ComPtr<IUIAutomationElement> top;
+    ComPtr<IUIAutomationCondition> all;
+    ComPtr<IUIAutomationElementArray> found;
+    if (FAILED(CoCreateInstance(__uuidof(CUIAutomation), nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&automation)))
+        || FAILED(automation->ElementFromHandle(window, &top)) || FAILED(automation->CreateTrueCondition(&all))
+        || FAILED(top->FindAll(TreeScope_Descendants, all.Get(), &found)) || !found) {
         std::fputs("UI Automation does not answer\n", stderr);
         return 1;
     }
     int count = 0;
     found->get_Length(&count);
     for (int i = 0; i < count; ++i) {
-        IUIAutomationElement *element = nullptr;
+        ComPtr<IUIAutomationElement> element;
         BSTR name = nullptr;
         if (SUCCEEDED(found->GetElement(i, &element)) && SUCCEEDED(element->get_CurrentName(&name)) && name) {
             std::printf("%s\n", utf8(name).c_str());
             SysFreeString(name);
         }
-        if (element)
-            element->Release();
     }
-    found->Release();
-    all->Release();
-    top->Release();
-    automation->Release();
-    CoUninitialize();
     return 0;
 }
