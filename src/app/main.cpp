@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
+#include "LightScheme.h"
 #include "Startup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QPalette>
-#include <QStyleHints>
 #include <QTranslator>
 
 #ifdef Q_OS_WASM
@@ -26,26 +25,6 @@ void choosePlatform()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 #endif
-}
-
-// The game paints its own colours (the board's green, the silver faces)
-// and takes text and the other faces from the style, which follows a dark
-// desktop (Windows 11's dark mode, a dark KDE or GNOME scheme): light text
-// on the silver. It keeps to the light scheme it was drawn for: by asking
-// for it where Qt can be asked (Qt 6.8 on Windows and in a browser), and
-// with a light palette of its own where the desktop's stays dark.
-void keepLight()
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
-#endif
-    const QPalette desktop = QApplication::palette();
-    if (desktop.color(QPalette::Window).lightness() < desktop.color(QPalette::WindowText).lightness()) {
-        QPalette light(QColor(0xef, 0xef, 0xef)); // the faces and grey text of a light desktop's
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            light.setColor(QPalette::Disabled, role, QColor(0xbe, 0xbe, 0xbe));
-        QApplication::setPalette(light);
-    }
 }
 
 // The game is Danish whatever the user's locale, and so are the dialogs and
@@ -74,7 +53,7 @@ int main(int argc, char *argv[])
 {
     choosePlatform();
     QApplication app(argc, argv);
-    keepLight();
+    LightScheme::keep();
     // what the desktop shows where a window has no caption of its own
     QApplication::setApplicationName(QStringLiteral("Gitterspor"));
     QApplication::setDesktopFileName(QStringLiteral("org.gitterspor.Gitterspor"));

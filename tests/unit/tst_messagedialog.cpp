@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
 #include "HelpViewer.h"
+#include "LightScheme.h"
 #include "MessageDlg.h"
 #include "ModalDriver.h"
 
@@ -245,6 +246,15 @@ private slots:
         QVERIFY(HelpViewer::instance());
         QCOMPARE(HelpViewer::instance()->browser()->source().fragment(), QStringLiteral("k4"));
         delete HelpViewer::instance();
+    }
+
+    // A desktop that turns dark while the game runs hands it a dark palette.
+    void staysLightWhenTheDesktopTurnsDark()
+    {
+        LightScheme::keep();
+        QApplication::setPalette(QPalette(QColor(0x31, 0x36, 0x3b))); // dark faces, white text
+        QCOMPARE(QApplication::palette().color(QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(0xef, 0xef, 0xef));
     }
 };
 
