@@ -7,15 +7,11 @@
 # it never fails on a slow machine. Runs in Debian 13.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != trixie ]; then
-    exec bash scripts/on-release.sh trixie bash bench/web.sh "$@"
-fi
-source scripts/packages.sh
-bash scripts/setup.sh "${WEB_PACKAGES[@]}"
-qt=$(bash scripts/web/qt.sh)
-source scripts/web/emsdk.sh
+source scripts/trixie.sh
+in_trixie "" "" bench/web.sh "$@"
+trixie_tools web
 B=build-web-bench
-"$qt/bin/qt-cmake" -S . -B $B -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF \
+"$QT/bin/qt-cmake" -S . -B $B -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF \
     -DBUILD_TESTING=OFF -DGITTERSPOR_BENCHMARKS=ON >/dev/null
 cmake --build $B --target gitterspor firstpaint_gitterspor firstpaint_minimal icon_pngs >/dev/null
 bash scripts/web/package.sh $B "$(sed -n 's/^project(Gitterspor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)" $B/dist

@@ -8,27 +8,24 @@
 # never fails on a slow machine. Runs in Debian 13, as scripts/windows/build.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != trixie ]; then
-    exec bash scripts/on-release.sh trixie bash bench/wine.sh "$@"
-fi
-source scripts/packages.sh
-bash scripts/setup.sh "${WINDOWS_PACKAGES[@]}"
-qt=$(bash scripts/windows/qt.sh)
+source scripts/trixie.sh
+in_trixie "" "" bench/wine.sh "$@"
+trixie_tools windows
 B=build-windows-bench
-"$qt/bin/qt-cmake" -S . -B $B -G Ninja -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/scripts/windows/mingw-w64.cmake" \
+"$QT/bin/qt-cmake" -S . -B $B -G Ninja -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/scripts/windows/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DGITTERSPOR_BENCHMARKS=ON >/dev/null
 cmake --build $B --target firstpaint_gitterspor firstpaint_minimal bench_startup >/dev/null
 
 echo "== machine"
 echo "cpu:    $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//') × $(nproc)"
-echo "qt:     $(basename "$qt") for Windows, MinGW-w64; $(wine --version 2>/dev/null)"
+echo "qt:     $(basename "$QT") for Windows, MinGW-w64; $(wine --version 2>/dev/null)"
 echo
 source tests/e2e/lib.sh
 source tests/e2e/wine.sh
 start_x
 start_wine
 # shellcheck disable=SC2046
-export $(built_qt_env "$qt")
+export $(built_qt_env "$QT")
 echo "== start-up under Wine, Xvfb + icewm: launch to first paint, alternating runs"
 wine "$B/bench_startup.exe" "$(winpath "$PWD/$B/firstpaint_gitterspor.exe")" \
     "$(winpath "$PWD/$B/firstpaint_minimal.exe")" "${RUNS:-15}" || true

@@ -14,18 +14,15 @@ in_trixie web-dist build-web/dist scripts/web.sh "$@"
 dist=/var/cache/gitterspor/web-dist
 rm -rf "$dist"
 started=$(date +%s)
-source scripts/packages.sh
-bash scripts/setup.sh "${WEB_PACKAGES[@]}"
-qt=$(bash scripts/web/qt.sh)
-echo "== Qt for WebAssembly in $qt"
-source scripts/web/emsdk.sh
+trixie_tools web
+echo "== Qt for WebAssembly in $QT"
 
 B=build-web
 version=$(sed -n 's/^project(Gitterspor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 echo "== the game and its tests for the browser"
 # Debian's Qt leaves plugins out of static programs unless asked; the browser
 # platform is one
-"$qt/bin/qt-cmake" -S . -B $B -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
+"$QT/bin/qt-cmake" -S . -B $B -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
     -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF -DGITTERSPOR_E2E_TESTS=OFF >$B.configure.log 2>&1 \
     || { cat $B.configure.log; exit 1; }
 cmake --build $B >$B/build.log 2>&1 || { grep -v '^\[' $B/build.log | head -n 60; exit 1; }

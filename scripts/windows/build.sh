@@ -35,23 +35,21 @@ fi
 dist=/var/cache/gitterspor/windows-dist
 rm -rf "$dist"
 started=$(date +%s)
-source scripts/packages.sh
-bash scripts/setup.sh "${WINDOWS_PACKAGES[@]}"
-qt=$(bash scripts/windows/qt.sh)
-echo "== Qt for Windows in $qt"
+trixie_tools windows
+echo "== Qt for Windows in $QT"
 
 B=build-windows
 rm -rf $B/dist # a run that fails leaves no installer of an earlier one
 version=$(sed -n 's/^project(Gitterspor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 echo "== the game and its tests for Windows"
-"$qt/bin/qt-cmake" -S . -B $B -G Ninja -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/scripts/windows/mingw-w64.cmake" \
+"$QT/bin/qt-cmake" -S . -B $B -G Ninja -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/scripts/windows/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DGITTERSPOR_E2E_TESTS=OFF \
     -DCMAKE_CROSSCOMPILING_EMULATOR=wine >$B.configure.log 2>&1 || { cat $B.configure.log; exit 1; }
 cmake --build $B >$B/build.log 2>&1 || { grep -v '^\[' $B/build.log | head -n 60; exit 1; }
 
 echo "== the folder that is shipped"
 # Qt puts programs for Windows at the top of the build, beside their libraries
-bash scripts/windows/deploy.sh "$qt" $B/gitterspor.exe $B/Gitterspor
+bash scripts/windows/deploy.sh "$QT" $B/gitterspor.exe $B/Gitterspor
 if [ -n "${GITTERSPOR_SIGN_PFX:-}" ]; then
     echo "== signing with $(basename "$GITTERSPOR_SIGN_PFX")${GITTERSPOR_SIGN_TIMESTAMP_URL:+, time-stamped by $GITTERSPOR_SIGN_TIMESTAMP_URL}"
     find $B/Gitterspor \( -iname '*.exe' -o -iname '*.dll' \) -exec bash scripts/windows/sign.sh {} +
@@ -65,6 +63,6 @@ ls -l $B/dist
 
 echo "== tests under Wine"
 status=0
-bash tests/e2e/windows.sh "$qt" $B || status=1
+bash tests/e2e/windows.sh "$QT" $B || status=1
 echo "== the Windows stage took $(( $(date +%s) - started )) s"
 exit $status
