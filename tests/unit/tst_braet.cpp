@@ -639,7 +639,14 @@ private slots:
         qint64 hiddenAfter = -1;
         connect(&timed.Timer1, &QTimer::timeout, &timed, [&] { hiddenAfter = clock.elapsed(); });
         QTRY_VERIFY_WITH_TIMEOUT(hiddenAfter >= 0, 5000);
-        QVERIFY2(hiddenAfter >= 3000, qPrintable(QString::number(hiddenAfter)));
+        // Windows' precise timers (timeSetEvent) count whole milliseconds on
+        // a clock of their own, so they may end within 1 ms short of this one
+#ifdef Q_OS_WIN
+        constexpr qint64 resolution = 1;
+#else
+        constexpr qint64 resolution = 0;
+#endif
+        QVERIFY2(hiddenAfter >= 3000 - resolution, qPrintable(QString::number(hiddenAfter)));
     }
 };
 
