@@ -14,7 +14,8 @@ WINDOWS_PACKAGES=(cmake ninja-build g++ dpkg-dev g++-mingw-w64-x86-64-posix binu
                   msitools wixl icoutils osslsigncode openssl zip wine wine64 xvfb xauth x11-utils icewm xdotool imagemagick
                   tesseract-ocr tesseract-ocr-dan cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils)
 # Inside Debian 13: Qt for WebAssembly built with emscripten, the shipped
-# folder, and the browsers and their driver to test it in.
+# folder, the browsers and their drivers to test it in, and Orca to hear it.
 WEB_PACKAGES=(cmake ninja-build g++ dpkg-dev emscripten qt6-base-dev qt6-base-dev-tools qt6-svg-dev
               fonts-liberation2 brotli zip chromium firefox-esr nodejs npm poppler-utils imagemagick python3
-              xvfb xauth x11-utils tesseract-ocr tesseract-ocr-dan)
+              xvfb xauth x11-utils tesseract-ocr tesseract-ocr-dan webkitgtk-webdriver
+              orca python3-pyatspi dbus-x11 at-spi2-core speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins)

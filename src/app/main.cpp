@@ -1,15 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
 #include "LightScheme.h"
+#include "Page.h"
 #include "Startup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#ifdef Q_OS_WASM
-#include <emscripten.h>
-#endif
 
 namespace {
 
@@ -36,17 +34,6 @@ void speakDanish(QTranslator &translator)
         QApplication::installTranslator(&translator);
 }
 
-// In a browser the page stays when the game ends: it says so, and offers a
-// new game (web/index.html).
-void tellThePageAtTheEnd()
-{
-#ifdef Q_OS_WASM
-    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [] {
-        EM_ASM(if (window.gitterspor) window.gitterspor.ended(););
-    });
-#endif
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -61,6 +48,8 @@ int main(int argc, char *argv[])
     speakDanish(danish);
     const auto windows = Startup::create();
     windows->showBoard();
-    tellThePageAtTheEnd();
+    // in a browser the page stays when the game ends: it says so, and offers
+    // a new game
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &Page::ended);
     return app.exec();
 }

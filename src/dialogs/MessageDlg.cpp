@@ -4,6 +4,8 @@
 #include "Artwork.h"
 #include "Fonts.h"
 #include "GlyphButton.h"
+#include "Modal.h"
+#include "Page.h"
 #include "WindowOwners.h"
 #include "WindowPlacement.h"
 
@@ -209,9 +211,11 @@ std::unique_ptr<MessageDialog> CreateMessageDialogDk(const QString &text, TDialo
     return dialog;
 }
 
-int MessageDlgDk(const QString &text, TDialogKind kind, TDialogButtons buttons, int helpContext)
+MessageDialog &MessageDlgDk(const QString &text, TDialogKind kind, TDialogButtons buttons, int helpContext,
+                            const QObject *receiver, std::function<void(int result)> answered)
 {
-    std::unique_ptr<MessageDialog> dialog = CreateMessageDialogDk(text, kind, buttons);
+    MessageDialog *dialog = CreateMessageDialogDk(text, kind, buttons).release();
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setHelpContext(helpContext);
     const KindInfo &info = kinds[kind <= dkCustom ? kind : dkCustom];
     dialog->setWindowTitle(info.shownCaption ? QCoreApplication::translate("MessageDialog", info.shownCaption)
@@ -220,12 +224,14 @@ int MessageDlgDk(const QString &text, TDialogKind kind, TDialogButtons buttons, 
     dialog->setFont(dialogFont(false));
     // screen readers announce a dialog by its name: let that be the question
     dialog->setAccessibleName(text);
-    const QPointer<QWidget> before = QApplication::activeWindow();
-    const int result = dialog->exec();
+    Page::announce(text);
     // some window managers leave the keyboard nowhere when a dialog closes
-    if (before)
-        before->activateWindow();
-    return result;
+    QObject::connect(dialog, &QDialog::finished, dialog, [before = QPointer<QWidget>(QApplication::activeWindow())] {
+        if (before)
+            before->activateWindow();
+    });
+    Modal::open(*dialog, receiver, std::move(answered));
+    return *dialog;
 }
 
 void setHelpOpener(std::function<void(int context)> open)
@@ -233,9 +239,10 @@ void setHelpOpener(std::function<void(int context)> open)
     g_openHelp = std::move(open);
 }
 
-bool AskYesNo(const QString &text)
+void AskYesNo(const QString &text, const QObject *receiver, std::function<void(bool yes)> answered)
 {
-    return MessageDlgDk(text, dkConfirmation, dialogButtons({dbYes, dbNo}), 0) == mrYes;
+    MessageDlgDk(text, dkConfirmation, dialogButtons({dbYes, dbNo}), 0, receiver,
+                 [answered = std::move(answered)](int result) { answered(result == mrYes); });
 }
 
 void showError(const QString &text)

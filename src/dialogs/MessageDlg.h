@@ -91,8 +91,13 @@ private:
 };
 
 std::unique_ptr<MessageDialog> CreateMessageDialogDk(const QString &text, TDialogKind kind, TDialogButtons buttons);
-int MessageDlgDk(const QString &text, TDialogKind kind, TDialogButtons buttons, int helpContext);
-bool AskYesNo(const QString &text);
+// Opens the message window modal and returns at once; the window goes when
+// it closes. answered gets the result of the button that closed it, unless
+// receiver is gone by then.
+MessageDialog &MessageDlgDk(const QString &text, TDialogKind kind, TDialogButtons buttons, int helpContext,
+                            const QObject *receiver = nullptr, std::function<void(int result)> answered = {});
+// Asks a question with "Ja" and "Nej"; answered is told whether it was "Ja".
+void AskYesNo(const QString &text, const QObject *receiver, std::function<void(bool yes)> answered);
 // What the Help button opens at a help context other than 0. The program
 // sets it at start-up; until then the button does nothing.
 void setHelpOpener(std::function<void(int context)> open);

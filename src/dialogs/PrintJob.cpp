@@ -5,14 +5,16 @@
 
 #include <QPainter>
 
-bool PrintJob::run(const AskName &askName, const Title &title, const Paint &paint)
+void PrintJob::run(const QObject *receiver, const AskName &askName, Title title, Paint paint)
 {
     // the printer is looked at before the name is asked for
-    if (!PrinterService::checkAvailable() || !askName())
-        return false;
-    QPainter painter;
-    if (!PrinterService::beginDocument(painter, title()))
-        return false;
-    paint(painter, PrinterService::page());
-    return PrinterService::endDocument(painter);
+    if (!PrinterService::checkAvailable())
+        return;
+    askName(receiver, [title = std::move(title), paint = std::move(paint)](bool given) {
+        QPainter painter;
+        if (!given || !PrinterService::beginDocument(painter, title()))
+            return;
+        paint(painter, PrinterService::page());
+        PrinterService::endDocument(painter);
+    });
 }

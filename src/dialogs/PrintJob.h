@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QObject;
+
 class QPainter;
 
 // The page a printout is painted on, in the device's pixels.
@@ -21,12 +23,14 @@ struct PrintPage {
 class PrintJob
 {
 public:
-    // Asks the name; false when the player cancels.
-    using AskName = std::function<bool()>;
+    // Asks the name, and tells answered whether the player went on (false
+    // when they cancelled).
+    using AskName = std::function<void(const QObject *receiver, std::function<void(bool)> answered)>;
     // The document's title, once the name is known.
     using Title = std::function<QString()>;
     using Paint = std::function<void(QPainter &, const PrintPage &)>;
 
-    // True when the document went to the printer whole.
-    static bool run(const AskName &askName, const Title &title, const Paint &paint);
+    // The printout is made once the name is given, which may be after this
+    // returns; nothing is made when receiver is gone by then.
+    static void run(const QObject *receiver, const AskName &askName, Title title, Paint paint);
 };

@@ -58,6 +58,10 @@ bool PrinterService::setup(QWidget *parent)
 {
     QPrintDialog dialog(&printer(), parent);
     dialog.setWindowTitle(tr("Printer opsætning"));
+    // The one window that waits in a loop: on Windows Qt shows the system's
+    // own print dialog, which runs its own loop and reports its answer only
+    // from exec() (shown otherwise, it never emits finished). The browser
+    // build has no printer set-up.
     if (dialog.exec() != QDialog::Accepted)
         return false;
     usePrintableArea(printer());

@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: MIT
 //
 // A browser has no print queue the page can reach: a printout is drawn as a
-// PDF of A4 pages and handed to the browser as a file, which it opens in its
-// own viewer (print it from there, or keep it). The pages are the desktop's,
+// PDF of A4 pages and handed to the child by the page (Page::handOver), to
+// be opened and printed from there. The pages are the desktop's,
 // drawn by the same painters at the resolution of a desktop printer.
 #include "PrinterService.h"
 #include "MessageDlg.h"
+#include "Page.h"
 #include "PrintJob.h"
 
 #include <QBuffer>
@@ -16,8 +17,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-
-#include <emscripten/val.h>
 
 #include <memory>
 
@@ -44,27 +43,6 @@ QString fileName(const QString &title)
     QString name = title;
     name.remove(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")));
     return (name.trimmed().isEmpty() ? QStringLiteral("Gitterspor") : name.trimmed()) + QStringLiteral(".pdf");
-}
-
-// Hands the PDF to the browser as a download, as a link with a file name
-// does: the browser keeps it in its downloads, from where it is opened and
-// printed. (Qt's own file saving asks for a place first where the browser
-// can, which a child does not need.)
-void download(const QByteArray &pdf, const QString &name)
-{
-    using emscripten::val;
-    const auto *data = reinterpret_cast<const unsigned char *>(pdf.constData());
-    val parts = val::array();
-    parts.call<void>("push", val::global("Uint8Array").new_(emscripten::typed_memory_view(pdf.size(), data)));
-    val type = val::object();
-    type.set("type", std::string("application/pdf"));
-    const val url = val::global("URL").call<val>("createObjectURL", val::global("Blob").new_(parts, type));
-    val link = val::global("document").call<val>("createElement", std::string("a"));
-    link.set("href", url);
-    link.set("download", name.toStdString());
-    val::global("document")["body"].call<void>("append", link);
-    link.call<void>("click");
-    link.call<void>("remove");
 }
 
 } // namespace
@@ -118,7 +96,7 @@ bool PrinterService::endDocument(QPainter &painter)
         QFile file(g_testFile);
         delivered = file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
     } else if (delivered) {
-        download(pdf, fileName(document->title));
+        delivered = Page::handOver(pdf, fileName(document->title), QStringLiteral("application/pdf"));
     }
     if (!delivered)
         showError(tr("Udskriften kunne ikke laves. Prøv igen."));

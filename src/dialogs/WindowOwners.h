@@ -12,8 +12,8 @@ namespace WindowOwners {
 void setMainWindow(QWidget *window);
 // Makes a short-lived dialog the transient window of the window the user
 // works in, so that the window manager or the compositor shows it over that
-// window. It does not become that window's child: a child dies with its
-// parent, also in the middle of exec().
+// window. It does not become that window's child: a child would die with
+// its parent before it is answered.
 void setOwner(QWidget *dialog);
 
 } // namespace WindowOwners

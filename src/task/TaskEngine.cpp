@@ -95,10 +95,12 @@ void TaskEngine::AbandonTask()
 
 void TaskEngine::ShowSettings()
 {
-    if (m_view.showSettings()) {
-        ClearBoard();
-        m_view.boardView().DrawGuessLog();
-    }
+    m_view.showSettings([this](bool ok) {
+        if (ok) {
+            ClearBoard();
+            m_view.boardView().DrawGuessLog();
+        }
+    });
 }
 
 void TaskEngine::ComputeDistance()
@@ -136,10 +138,12 @@ void TaskEngine::askThen(const char *question, void (TaskEngine::*start)())
         (this->*start)();
         return;
     }
-    if (!m_view.AskYesNo(QCoreApplication::translate("TaskEngine", question)))
-        return;
-    AbandonTask();
-    (this->*start)();
+    m_view.AskYesNo(QCoreApplication::translate("TaskEngine", question), [this, start](bool yes) {
+        if (yes) {
+            AbandonTask();
+            (this->*start)();
+        }
+    });
 }
 
 void TaskEngine::bbStartClick()

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // What the rules ask of the board: its buttons, the arrow prompt, the grid and
 // the guess log.
 class BoardView
@@ -33,9 +35,11 @@ public:
     virtual ~TaskView() = default;
 
     virtual BoardView &boardView() = 0;
-    virtual bool AskYesNo(const QString &question) = 0;
-    // Shows the settings dialog modally; true when it was closed with OK.
-    virtual bool showSettings() = 0;
+    // The view shows a question, or the settings, and may return before the
+    // answer: what follows it is in answered, which the view calls once.
+    virtual void AskYesNo(const QString &question, std::function<void(bool yes)> answered) = 0;
+    // answered: whether the settings were closed with OK.
+    virtual void showSettings(std::function<void(bool ok)> answered) = 0;
     virtual TDistanceMeasure distanceMeasure() const = 0;
     // True while a question or any other modal window of the game is open.
     // Every command of the board window is ignored then, the rules' and the

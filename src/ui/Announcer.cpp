@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 // SPDX-License-Identifier: MIT
 #include "Announcer.h"
+#include "Page.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -27,6 +28,7 @@ void Announcer::announce(const QString &text)
     m_pending = true;
     QTimer::singleShot(0, this, [this] {
         m_pending = false;
+        Page::announce(m_message->accessibleName());
         if (!QAccessible::isActive())
             return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

@@ -12,10 +12,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#ifdef Q_OS_WASM
-#include <emscripten.h>
-#endif
-
 namespace {
 
 // "btX7" gives 7, "btY10" gives 10: at most two characters from the fourth.
@@ -135,10 +131,7 @@ void BoardPanel::EnableCoordinateButtons(bool enabled)
 {
     // a task over: the keyboard goes back to "Start opgave", not on to the board
     m_keys->setEnabled(enabled, m_focusWhenDone);
-#ifdef Q_OS_WASM
-    // the page asks before its tab closes in the middle of a task
-    EM_ASM({ if (window.gitterspor) window.gitterspor.inTask = !!$0; }, enabled);
-#endif
+    emit taskUnderwayChanged(enabled);
 }
 
 void BoardPanel::arrowStart(char16_t caption)

@@ -60,6 +60,10 @@ public:
     void repaintBoard() override;
     void DrawGuessLog() override;
 
+signals:
+    // The coordinate buttons were enabled for a task, or disabled after one.
+    void taskUnderwayChanged(bool underway);
+
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 

@@ -9,8 +9,9 @@
 #include "HelpViewer.h"
 #include "Indstil.h"
 #include "MessageDlg.h"
-#include "ModalWindow.h"
+#include "Modal.h"
 #include "Navn.h"
+#include "Page.h"
 #include "PrintJob.h"
 #include "Splash.h"
 #include "TaskPage.h"
@@ -60,6 +61,8 @@ TfmBraet::TfmBraet(std::unique_ptr<HiddenPlaceSource> places, QWidget *parent)
     createToolBar();
     board = new BoardPanel(m_engine, [this] { return distanceMeasure(); }, this);
     board->setFocusWhenDone(bbBegynd);
+    // in a browser the page asks before its tab closes in the middle of a task
+    connect(board, &BoardPanel::taskUnderwayChanged, this, &Page::setTaskUnderway);
     board->setGeometry(rect());
     paTool->raise();
 
@@ -209,10 +212,19 @@ void TfmBraet::closeEvent(QCloseEvent *event)
 {
     // Qt holds back a window manager's close while a dialog is open, and the
     // window's own command is ignored then
-    if (MessageDlgDk(tr("Luk Gitterspor?"), dkConfirmation, dialogButtons({dbYes, dbNo}), 0) == mrYes)
+    if (m_closeConfirmed) {
         event->accept();
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    if (modalOpen())
+        return;
+    ::AskYesNo(tr("Luk Gitterspor?"), this, [this](bool yes) {
+        if (!yes)
+            return;
+        m_closeConfirmed = true;
+        close();
+    });
 }
 
 void TfmBraet::keyPressEvent(QKeyEvent *event)
@@ -231,14 +243,14 @@ TDistanceMeasure TfmBraet::distanceMeasure() const
     return m_windows.distanceMeasure();
 }
 
-bool TfmBraet::AskYesNo(const QString &question)
+void TfmBraet::AskYesNo(const QString &question, std::function<void(bool yes)> answered)
 {
-    return ::AskYesNo(question);
+    ::AskYesNo(question, this, std::move(answered));
 }
 
-bool TfmBraet::showSettings()
+void TfmBraet::showSettings(std::function<void(bool ok)> answered)
 {
-    return m_windows.indstil().exec() == mrOk;
+    Modal::open(m_windows.indstil(), this, [answered = std::move(answered)](int result) { answered(result == mrOk); });
 }
 
 bool TfmBraet::modalOpen() const
@@ -281,7 +293,7 @@ void TfmBraet::Vejledning1Click()
 
 void TfmBraet::AboutClick()
 {
-    m_windows.about().exec();
+    Modal::open(m_windows.about());
 }
 
 // ---- Statistics and printing ----
@@ -289,7 +301,7 @@ void TfmBraet::AboutClick()
 void TfmBraet::ShowStatistics()
 {
     m_windows.statistik().setReport(GuessText::statisticsReport(state()));
-    ModalWindow::open(m_windows.statistik());
+    Modal::open(m_windows.statistik());
 }
 
 void TfmBraet::paintTaskPage(QPainter &painter, int resolution, const QString &title) const
@@ -299,11 +311,10 @@ void TfmBraet::paintTaskPage(QPainter &painter, int resolution, const QString &t
 
 void TfmBraet::PrintTask()
 {
-    QString title;
-    PrintJob::run(AskPlayerName, [&] {
-        title = PlayerName().isEmpty() ? tr("Gitterspor") : tr("Gitterspor (%1)").arg(PlayerName());
-        return title;
-    }, [&](QPainter &painter, const PrintPage &page) {
-        paintTaskPage(painter, page.resolution, title);
+    auto title = [this] {
+        return PlayerName().isEmpty() ? tr("Gitterspor") : tr("Gitterspor (%1)").arg(PlayerName());
+    };
+    PrintJob::run(this, AskPlayerName, title, [this, title](QPainter &painter, const PrintPage &page) {
+        paintTaskPage(painter, page.resolution, title());
     });
 }

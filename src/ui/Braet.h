@@ -75,8 +75,8 @@ protected:
 private:
     // Requests of the rules.
     BoardView &boardView() override { return *board; }
-    bool AskYesNo(const QString &question) override;
-    bool showSettings() override;
+    void AskYesNo(const QString &question, std::function<void(bool yes)> answered) override;
+    void showSettings(std::function<void(bool ok)> answered) override;
     bool modalOpen() const override;
 
     // A command of the window's own, ignored like the rules' while a modal
@@ -89,5 +89,6 @@ private:
     TfmSplash *m_splash = nullptr;
     QPixmap m_titlePicture;
     bool m_shownOnce = false;
+    bool m_closeConfirmed = false; // "Luk Gitterspor?" answered "Ja"
     QSize m_sizeAsked; // the last size FormResize asked for, until one fits
 };

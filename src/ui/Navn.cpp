@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "GlyphButton.h"
 #include "MessageDlg.h"
+#include "Modal.h"
 #include "WindowOwners.h"
 #include "WindowPlacement.h"
 
@@ -34,11 +35,6 @@ TfmBrugerNavn::TfmBrugerNavn(QWidget *parent)
     edNavn->setGeometry(80, 8, 217, 20);
     edNavn->setMaxLength(std::numeric_limits<int>::max()); // a name is kept whole
     edNavn->setAccessibleName(tr("Skriv dit navn"));
-#ifdef Q_OS_WASM
-    // the box's own menu would wait in a loop inside the prompt's, which a
-    // browser cannot
-    edNavn->setContextMenuPolicy(Qt::NoContextMenu);
-#endif
     Label1->setBuddy(edNavn);
 
     OKBtn = new GlyphButton(tr("OK"), Artwork::icon(QStringLiteral("ok")), QSize(18, 18), this);
@@ -83,13 +79,15 @@ const QString &PlayerName()
     return g_playerName;
 }
 
-bool AskPlayerName()
+void AskPlayerName(const QObject *receiver, std::function<void(bool ok)> answered)
 {
-    TfmBrugerNavn dialog(nullptr);
-    WindowOwners::setOwner(&dialog);
-    dialog.edNavn->setText(g_playerName);
-    if (dialog.exec() != mrOk)
-        return false;
-    g_playerName = dialog.edNavn->text();
-    return true;
+    auto *dialog = new TfmBrugerNavn(nullptr);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    WindowOwners::setOwner(dialog);
+    dialog->edNavn->setText(g_playerName);
+    Modal::open(*dialog, receiver, [dialog, answered = std::move(answered)](int result) {
+        if (result == mrOk)
+            g_playerName = dialog->edNavn->text();
+        answered(result == mrOk);
+    });
 }

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,5 +35,6 @@ private:
 
 // The player's name for the run, exactly as typed; empty at start.
 const QString &PlayerName();
-// Asks for the name; true on OK (the name then holds what the box held).
-bool AskPlayerName();
+// Asks for the name; answered is told true on OK (the name then holds what
+// the box held), unless receiver is gone by then.
+void AskPlayerName(const QObject *receiver, std::function<void(bool ok)> answered);

@@ -118,7 +118,7 @@ QString TfmStatistik::printTitle() const
 
 void TfmStatistik::BitBtn1Click()
 {
-    PrintJob::run(AskPlayerName, [this] { return printTitle(); }, [this](QPainter &painter, const PrintPage &page) {
+    PrintJob::run(this, AskPlayerName, [this] { return printTitle(); }, [this](QPainter &painter, const PrintPage &page) {
         printReport(painter, page.paperWidth, page.resolution);
     });
 }

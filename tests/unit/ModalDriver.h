@@ -2,37 +2,32 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "MessageDlg.h"
+
 #include <QApplication>
-#include <QTimer>
+#include <QLabel>
 #include <QWidget>
 
-#include <functional>
-
-// A browser suspends one wait at a time, and QTest::qWait lets none of its
-// timers run: a test that waits inside a modal window's loop, for a timer, or
-// for a window shown modal without a loop of its own, is played in the
-// browser test instead.
+// A browser runs the game's timers only between its own tasks, never while
+// a test waits: a test that waits for a timer is played in the browser test.
 #ifdef Q_OS_WASM
-#define SKIP_IN_BROWSER() QSKIP("waits as a browser cannot; played in the browser test")
+#define SKIP_TIMERS_IN_BROWSER() QSKIP("waits for a timer, which a browser runs only between its tasks")
 #else
-#define SKIP_IN_BROWSER() do {} while (false)
+#define SKIP_TIMERS_IN_BROWSER() do {} while (false)
 #endif
 
-// Runs action on the next modal window to open (the first one that is not
-// skip), from inside its modal loop. Call it before the call that opens the
-// window. Deleting the returned timer calls it off.
-inline QTimer *whenModal(std::function<void(QWidget *)> action, QWidget *skip = nullptr)
+// A window of the game opens modal and the call that opens it returns at
+// once, the window on the screen: a test answers it then, as a child would.
+// Null when no modal window is open.
+inline QWidget *openModal()
 {
-    auto *timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action, skip] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == skip || !modal->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        action(modal);
-    });
-    timer->start();
-    return timer;
+    QWidget *modal = QApplication::activeModalWidget();
+    return modal && modal->isVisible() ? modal : nullptr;
+}
+
+// The text of the question open now; empty when none is.
+inline QString asked()
+{
+    const auto *question = qobject_cast<MessageDialog *>(openModal());
+    return question ? question->messageLabel()->text() : QString();
 }

@@ -56,26 +56,24 @@ public:
     }
     void repaintBoard() override { calls << QStringLiteral("repaint"); }
     void DrawGuessLog() override { calls << QStringLiteral("log"); }
-    bool AskYesNo(const QString &question) override
+    void AskYesNo(const QString &question, std::function<void(bool)> answered) override
     {
         questions << question;
         calls << QStringLiteral("ask ") + question;
-        if (answers.empty())
-            return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+        const bool answer = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        answered(answer);
     }
-    bool showSettings() override
+    void showSettings(std::function<void(bool)> answered) override
     {
         calls << QStringLiteral("settings");
         if (changeMeasureInSettings)
             measure = measureChosenInSettings;
-        if (settingsResults.empty())
-            return true;
-        const bool ok = settingsResults.front();
-        settingsResults.pop_front();
-        return ok;
+        const bool ok = settingsResults.empty() || settingsResults.front();
+        if (!settingsResults.empty())
+            settingsResults.pop_front();
+        answered(ok);
     }
     TDistanceMeasure distanceMeasure() const override { return measure; }
 };

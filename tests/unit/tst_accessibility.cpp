@@ -91,15 +91,11 @@ private slots:
     void missingHelpFile()
     {
         HelpViewer::setHelpFile(QStringLiteral("FINDES.IKKE"));
-        QString title, text;
-        whenModal([&](QWidget *w) {
-            title = w->windowTitle();
-            text = qobject_cast<MessageDialog *>(w)->messageLabel()->text();
-            QTest::keyClick(w, Qt::Key_Return);
-        });
         QVERIFY(!HelpViewer::showContents());
-        QCOMPARE(title, QStringLiteral("Fejl"));
-        QVERIFY(text.contains(QStringLiteral("FINDES.IKKE")));
+        QCOMPARE(openModal()->windowTitle(), QStringLiteral("Fejl"));
+        QVERIFY(asked().contains(QStringLiteral("FINDES.IKKE")));
+        QTest::keyClick(openModal(), Qt::Key_Return);
+        QVERIFY(!openModal());
         QVERIFY(!HelpViewer::instance());
         HelpViewer::setHelpFile(QStringLiteral("GITTERSP.HLP"));
     }
@@ -230,7 +226,7 @@ private slots:
 
     void pressWhileAsked()
     {
-        SKIP_IN_BROWSER();
+        SKIP_TIMERS_IN_BROWSER(); // a press is animated by a timer
         // A screen reader can press "Start opgave" and "Luk Gitterspor" while
         // "Ny opgave?" is open: no second question, and the dropped task
         // counts once.
@@ -238,27 +234,18 @@ private slots:
         f.startTask(5, 5);
         QAccessibleInterface *start = QAccessible::queryAccessibleInterface(f.braet.bbBegynd);
         QAccessibleInterface *close = QAccessible::queryAccessibleInterface(f.braet.bbAfslut);
-        qsizetype windows = 0;
-        int questions = 0;
-        QPointer<QTimer> second;
-        std::function<void(QWidget *)> answer = [&](QWidget *w) {
-            if (++questions == 1) {
-                second = whenModal(answer, w); // a second question, should one come
-                start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-                close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-                QTest::qWait(400); // the press is animated: 100 ms
-                windows = std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible);
-            }
-            w->findChild<QPushButton *>(QStringLiteral("YES"))->click();
-        };
         f.places->push(2, 2);
-        whenModal(answer);
         start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(f.s().Unsolved, 1);
+        QTRY_VERIFY(openModal()); // the press is animated: 100 ms
+        QWidget *question = openModal();
+        start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTest::qWait(400);
-        delete second;
-        QCOMPARE(questions, 1);
-        QCOMPARE(windows, 2); // the board and the question
+        QCOMPARE(openModal(), question);
+        // the board and the question
+        QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 2);
+        question->findChild<QPushButton *>(QStringLiteral("YES"))->click();
+        QVERIFY(!openModal());
         QCOMPARE(f.s().Unsolved, 1);
         QCOMPARE(f.s().Mode, tmComputerTask);
     }

@@ -322,7 +322,7 @@ private slots:
         QSKIP("Windows delivers touch as pointer messages, which Qt's test touch device does not go through");
 #endif
         if (holdMs > 0)
-            SKIP_IN_BROWSER();
+            SKIP_TIMERS_IN_BROWSER();
         BoardFixture f;
         QPointingDevice *screen = m_touchScreen.get();
         f.places->push(7, 5);
@@ -447,23 +447,17 @@ private slots:
         BoardFixture f;
         f.startTask(5, 5);
         f.click(f.braet.board->btX[3]);
-        QString asked;
-        whenModal([&](QWidget *w) {
-            asked = qobject_cast<MessageDialog *>(w)->messageLabel()->text();
-            w->findChild<QPushButton *>(QStringLiteral("NO"))->click();
-        });
         f.click(f.braet.bbBegynd);
-        QCOMPARE(asked, QStringLiteral("Ny opgave?"));
+        QCOMPARE(asked(), QStringLiteral("Ny opgave?"));
+        openModal()->findChild<QPushButton *>(QStringLiteral("NO"))->click();
         QCOMPARE(f.s().Mode, tmComputerTask);
         QCOMPARE(f.s().Guesses[1].X, 3);
         QVERIFY(f.braet.board->btX[0]->isEnabled());
 
-        whenModal([&](QWidget *w) {
-            asked = qobject_cast<MessageDialog *>(w)->messageLabel()->text();
-            w->findChild<QPushButton *>(QStringLiteral("YES"))->click();
-        });
         QTest::keyClick(&f.braet, Qt::Key_Escape); // Escape clicks "Lav opgave"
-        QCOMPARE(asked, QStringLiteral("Lav opgave?"));
+        QCOMPARE(asked(), QStringLiteral("Lav opgave?"));
+        QCOMPARE(f.s().Mode, tmComputerTask); // nothing happens before the answer
+        openModal()->findChild<QPushButton *>(QStringLiteral("YES"))->click();
         QCOMPARE(f.s().Mode, tmPlacing);
         QCOMPARE(f.s().Unsolved, 1);
 
@@ -472,11 +466,11 @@ private slots:
         QCOMPARE(f.s().Unsolved, 1);
 
         // "Indstillinger?" yes, then the dialog cancelled
-        whenModal([&](QWidget *w) {
-            w->findChild<QPushButton *>(QStringLiteral("YES"))->click();
-            whenModal([&](QWidget *settings) { f.indstil().CancelBtn->click(); Q_UNUSED(settings); }, w);
-        });
         f.click(f.braet.bbIndstil);
+        openModal()->findChild<QPushButton *>(QStringLiteral("YES"))->click();
+        QCOMPARE(openModal(), &f.indstil());
+        f.indstil().CancelBtn->click();
+        QVERIFY(!openModal());
         QCOMPARE(f.s().Mode, tmIdle);
         QCOMPARE(f.s().Unsolved, 2);
     }
@@ -485,21 +479,21 @@ private slots:
     {
         BoardFixture f;
         f.startTask(5, 5);
-        QString asked;
-        whenModal([&](QWidget *w) {
-            asked = qobject_cast<MessageDialog *>(w)->messageLabel()->text();
-            w->findChild<QPushButton *>(QStringLiteral("NO"))->click();
-        });
         f.click(f.braet.bbAfslut);
-        QCOMPARE(asked, QStringLiteral("Luk Gitterspor?"));
+        QCOMPARE(asked(), QStringLiteral("Luk Gitterspor?"));
+        openModal()->findChild<QPushButton *>(QStringLiteral("NO"))->click();
         QVERIFY(f.braet.isVisible());
         QCOMPARE(f.s().Mode, tmComputerTask);
         QVERIFY(f.braet.board->paPil->tiArrow.isActive());
 
-        whenModal([&](QWidget *w) { QTest::keyClick(w, Qt::Key_Escape); });
         QVERIFY(!f.braet.close());
-        whenModal([&](QWidget *w) { w->findChild<QPushButton *>(QStringLiteral("YES"))->click(); });
-        QVERIFY(f.braet.close());
+        QTest::keyClick(openModal(), Qt::Key_Escape);
+        QVERIFY(f.braet.isVisible());
+        QVERIFY(!f.braet.close());
+        QVERIFY(!f.braet.close()); // closing again while it asks asks nothing more
+        openModal()->findChild<QPushButton *>(QStringLiteral("YES"))->click();
+        QVERIFY(!openModal());
+        QVERIFY(!f.braet.isVisible());
         QCOMPARE(f.s().Unsolved, 0); // a running task is not counted
     }
 
@@ -522,17 +516,17 @@ private slots:
 
     void dialogsLeaveTheTaskRunning()
     {
-        SKIP_IN_BROWSER();
         BoardFixture f;
         f.startTask(5, 5);
         f.click(f.braet.board->btX[4]);
         // the other windows are made when first opened, and kept for the run
         QVERIFY(!f.braet.findChild<TfmStatistik *>() && !f.braet.findChild<TfmAbout *>());
         for (int opening = 0; opening < 2; ++opening) {
-            whenModal([&](QWidget *w) { qobject_cast<TfmStatistik *>(w)->bbClose->click(); });
             f.click(f.braet.bbStatistik);
-            whenModal([](QWidget *w) { QTest::keyClick(w, Qt::Key_Return); });
+            qobject_cast<TfmStatistik *>(openModal())->bbClose->click();
             f.braet.AboutClick();
+            QTest::keyClick(openModal(), Qt::Key_Return);
+            QVERIFY(!openModal());
         }
         QCOMPARE(f.braet.findChildren<TfmStatistik *>().size(), 1);
         QCOMPARE(f.braet.findChildren<TfmAbout *>().size(), 1);
@@ -627,7 +621,7 @@ private slots:
         QTest::mouseClick(clicked.splash(), Qt::LeftButton);
         QVERIFY(!clicked.splash()->isVisible());
 
-        SKIP_IN_BROWSER(); // the splash's own timer
+        SKIP_TIMERS_IN_BROWSER(); // the splash's own timer
         TfmBraet waited;
         QTRY_VERIFY_WITH_TIMEOUT(!waited.splash()->isVisible(), 5000);
         QVERIFY(waited.splash()); // hidden, never destroyed

@@ -4,6 +4,7 @@
 #include "BoardPainter.h"
 #include "GuessText.h"
 #include "MessageDlg.h"
+#include "Modal.h"
 #include "ModalDriver.h"
 #include "Navn.h"
 #include "PrinterService.h"
@@ -23,6 +24,8 @@
 #endif
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <optional>
 
 // The name prompt, the statistics window and its printout, and the printed
 // task page at the resolutions printers report.
@@ -66,92 +69,77 @@ private slots:
 
     void namePrompt()
     {
+        std::optional<bool> given;
+        auto ask = [&given] {
+            given.reset();
+            AskPlayerName(nullptr, [&given](bool ok) { given = ok; });
+            return qobject_cast<TfmBrugerNavn *>(openModal());
+        };
         // first call: empty, focus in the box, Enter confirms
-        whenModal([](QWidget *w) {
-            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Skriv dit navn"));
-            QCOMPARE(dialog->size(), QSize(304, 76));
-            QVERIFY(dialog->edNavn->text().isEmpty());
-            QTRY_COMPARE(QApplication::focusWidget(), dialog->edNavn);
-            QTest::keyClicks(dialog->edNavn, QStringLiteral("  Åse Ørsted "));
-            QTest::keyClick(dialog->edNavn, Qt::Key_Return);
-        });
-        QVERIFY(AskPlayerName());
+        TfmBrugerNavn *dialog = ask();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Skriv dit navn"));
+        QCOMPARE(dialog->size(), QSize(304, 76));
+        QVERIFY(dialog->edNavn->text().isEmpty());
+        QTRY_COMPARE(QApplication::focusWidget(), dialog->edNavn);
+        QTest::keyClicks(dialog->edNavn, QStringLiteral("  Åse Ørsted "));
+        QTest::keyClick(dialog->edNavn, Qt::Key_Return);
+        QCOMPARE(given, std::optional<bool>(true));
         QCOMPARE(PlayerName(), QStringLiteral("  Åse Ørsted ")); // exactly as typed
 
         // later call: the name shown, focus on OK, Enter keeps it
-        whenModal([](QWidget *w) {
-            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
-            QCOMPARE(dialog->edNavn->text(), QStringLiteral("  Åse Ørsted "));
-            QTRY_COMPARE(QApplication::focusWidget(), dialog->OKBtn);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        });
-        QVERIFY(AskPlayerName());
+        dialog = ask();
+        QCOMPARE(dialog->edNavn->text(), QStringLiteral("  Åse Ørsted "));
+        QTRY_COMPARE(QApplication::focusWidget(), dialog->OKBtn);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(given, std::optional<bool>(true));
         QCOMPARE(PlayerName(), QStringLiteral("  Åse Ørsted "));
 
-        // typed, then cancelled or escaped: dropped
-        whenModal([](QWidget *w) {
-            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
-            dialog->edNavn->setText(QStringLiteral("Bo"));
-            dialog->CancelBtn->click();
-        });
-        QVERIFY(!AskPlayerName());
-        whenModal([](QWidget *w) {
-            qobject_cast<TfmBrugerNavn *>(w)->edNavn->setText(QStringLiteral("Bo"));
-            QTest::keyClick(w, Qt::Key_Escape);
-        });
-        QVERIFY(!AskPlayerName());
-        whenModal([](QWidget *w) { w->close(); });
-        QVERIFY(!AskPlayerName());
+        // typed, then cancelled, escaped or closed: dropped
+        dialog = ask();
+        dialog->edNavn->setText(QStringLiteral("Bo"));
+        dialog->CancelBtn->click();
+        QCOMPARE(given, std::optional<bool>(false));
+        dialog = ask();
+        dialog->edNavn->setText(QStringLiteral("Bo"));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QCOMPARE(given, std::optional<bool>(false));
+        ask()->close();
+        QCOMPARE(given, std::optional<bool>(false));
         QCOMPARE(PlayerName(), QStringLiteral("  Åse Ørsted "));
 
         // an empty name is a name too
-        whenModal([](QWidget *w) {
-            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
-            dialog->edNavn->clear();
-            dialog->OKBtn->click();
-        });
-        QVERIFY(AskPlayerName());
+        dialog = ask();
+        dialog->edNavn->clear();
+        dialog->OKBtn->click();
+        QCOMPARE(given, std::optional<bool>(true));
         QVERIFY(PlayerName().isEmpty());
         // a very long name is kept whole
         const QString longName(40000, QLatin1Char('a'));
-        whenModal([&](QWidget *w) {
-            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
-            dialog->edNavn->setText(longName);
-            dialog->OKBtn->click();
-        });
-        QVERIFY(AskPlayerName());
+        dialog = ask();
+        dialog->edNavn->setText(longName);
+        dialog->OKBtn->click();
         QCOMPARE(PlayerName().size(), longName.size());
-        whenModal([](QWidget *w) {
-            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
-            dialog->edNavn->clear();
-            dialog->OKBtn->click();
-        });
-        AskPlayerName();
+        dialog = ask();
+        dialog->edNavn->clear();
+        dialog->OKBtn->click();
     }
 
     // ---- statistics window ----
 
     void statisticsWindow()
     {
-        SKIP_IN_BROWSER();
         BoardFixture f;
         f.startTask(1, 1);
         f.guess(1, 1);
-        QSize seen;
-        QString text;
-        int closeLeft = 0;
-        whenModal([&](QWidget *) {
-            seen = f.statistik().size();
-            text = f.statistik().meStat->toPlainText();
-            closeLeft = f.statistik().bbClose->x();
-            f.statistik().resize(700, 500);
-            QCOMPARE(f.statistik().bbClose->x(), f.statistik().Panel1->width() - 88);
-            f.statistik().bbClose->click();
-        });
         f.click(f.braet.bbStatistik);
-        QCOMPARE(seen, QSize(400, 360));
-        QCOMPARE(closeLeft, 400 - 88);
+        QCOMPARE(openModal(), &f.statistik());
+        QCOMPARE(f.statistik().size(), QSize(400, 360));
+        QString text = f.statistik().meStat->toPlainText();
+        QCOMPARE(f.statistik().bbClose->x(), 400 - 88);
+        f.statistik().resize(700, 500);
+        QCOMPARE(f.statistik().bbClose->x(), f.statistik().Panel1->width() - 88);
+        f.statistik().bbClose->click();
         QCOMPARE(f.statistik().windowTitle(), QStringLiteral("Spil statistik"));
         QCOMPARE(text.split(QLatin1Char('\n')).size(), 13);
         QVERIFY(text.contains(QStringLiteral(" Gennemsnit   1,00 gæt")));
@@ -161,14 +149,12 @@ private slots:
         f.startTask(2, 2);
         for (int i = 0; i < 6; ++i)
             f.guess(0, i);
-        whenModal([&](QWidget *w) {
-            QCOMPARE(w, &f.statistik());
-            seen = f.statistik().size();
-            text = f.statistik().meStat->toPlainText();
-            QTest::keyClick(w, Qt::Key_Escape);
-        });
         f.click(f.braet.bbStatistik);
-        QCOMPARE(seen, QSize(400, 360));
+        QCOMPARE(openModal(), &f.statistik());
+        QCOMPARE(f.statistik().size(), QSize(400, 360));
+        text = f.statistik().meStat->toPlainText();
+        QTest::keyClick(openModal(), Qt::Key_Escape);
+        QVERIFY(!openModal());
         QVERIFY(text.endsWith(QStringLiteral(" Ikke løst      1")));
     }
 
@@ -179,11 +165,9 @@ private slots:
         for (int i = 0; i < 30; ++i)
             lines << QStringLiteral("x").repeated(50);
         window.setReport(lines);
-        whenModal([&](QWidget *w) {
-            QCOMPARE(w->size(), QSize(9 * 50 + 8, 30 * 17));
-            w->close();
-        });
-        window.exec();
+        Modal::open(window);
+        QCOMPARE(window.size(), QSize(9 * 50 + 8, 30 * 17));
+        window.close();
     }
 
     // ---- statistics printout ----
@@ -394,29 +378,21 @@ private slots:
         BoardFixture f;
         f.startTask(5, 5);
         f.guess(1, 1);
-        QStringList seen;
-        whenModal([&](QWidget *w) {
-            seen << w->windowTitle() << qobject_cast<MessageDialog *>(w)->messageLabel()->text();
-            QTest::keyClick(w, Qt::Key_Escape);
-        });
         f.click(f.braet.bbPrint);
-        QCOMPARE(seen.value(0), QStringLiteral("Fejl"));
-        QVERIFY(seen.value(1).contains(QStringLiteral("printer")));
+        QCOMPARE(openModal()->windowTitle(), QStringLiteral("Fejl"));
+        QVERIFY(asked().contains(QStringLiteral("printer")));
+        QTest::keyClick(openModal(), Qt::Key_Escape);
+        QVERIFY(!openModal());
         QCOMPARE(f.s().Mode, tmComputerTask);
         QCOMPARE(f.s().GuessNo, 2);
 
-        seen.clear();
-        whenModal([&](QWidget *stat) {
-            whenModal([&](QWidget *error) {
-                seen << error->windowTitle();
-                QTest::keyClick(error, Qt::Key_Escape);
-            }, stat);
-            f.statistik().BitBtn1->click();
-            seen << QStringLiteral("still open: %1").arg(stat->isVisible());
-            f.statistik().bbClose->click();
-        });
         f.click(f.braet.bbStatistik);
-        QCOMPARE(seen, QStringList({"Fejl", "still open: 1"}));
+        f.statistik().BitBtn1->click();
+        QCOMPARE(openModal()->windowTitle(), QStringLiteral("Fejl"));
+        QTest::keyClick(openModal(), Qt::Key_Escape);
+        QCOMPARE(openModal(), &f.statistik());
+        f.statistik().bbClose->click();
+        QVERIFY(!openModal());
     }
 
     void printsToAFile()
@@ -432,12 +408,11 @@ private slots:
         BoardFixture f;
         f.startTask(5, 5);
         f.guess(1, 1);
-        whenModal([](QWidget *w) {
-            auto *dialog = qobject_cast<TfmBrugerNavn *>(w);
-            dialog->edNavn->setText(QStringLiteral("Bo"));
-            dialog->OKBtn->click();
-        });
         f.click(f.braet.bbPrint);
+        auto *dialog = qobject_cast<TfmBrugerNavn *>(openModal());
+        QVERIFY(dialog);
+        dialog->edNavn->setText(QStringLiteral("Bo"));
+        dialog->OKBtn->click();
         QVERIFY(QFileInfo(pdf).size() > 1000);
         QCOMPARE(PrinterService::printer().docName(), QStringLiteral("Gitterspor (Bo)"));
         QCOMPARE(PrinterService::printer().resolution(), 1200);
@@ -467,21 +442,17 @@ private slots:
         }
         // a cancelled name prompt starts no job
         QFile::remove(pdf);
-        whenModal([](QWidget *w) { QTest::keyClick(w, Qt::Key_Escape); });
         f.click(f.braet.bbPrint);
+        QTest::keyClick(openModal(), Qt::Key_Escape);
+        QVERIFY(!openModal());
         QVERIFY(!QFile::exists(pdf));
 
         // a document that cannot be written ends with the error, not in silence
         PrinterService::useFileForTesting(QStringLiteral("/dev/full"));
-        QString error;
-        whenModal([&](QWidget *name) {
-            whenModal([&](QWidget *w) {
-                error = w->windowTitle() + QLatin1Char(':') + qobject_cast<MessageDialog *>(w)->messageLabel()->text();
-                QTest::keyClick(w, Qt::Key_Escape);
-            }, name);
-            qobject_cast<TfmBrugerNavn *>(name)->OKBtn->click();
-        });
         f.click(f.braet.bbPrint);
+        qobject_cast<TfmBrugerNavn *>(openModal())->OKBtn->click();
+        const QString error = openModal()->windowTitle() + QLatin1Char(':') + asked();
+        QTest::keyClick(openModal(), Qt::Key_Escape);
         QCOMPARE(error, QStringLiteral("Fejl:Printeren tog ikke imod udskriften. Se efter, at printeren er klar, og prøv igen."));
         PrinterService::reset();
     }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Indstil.h"
 #include "MessageDlg.h"
+#include "Modal.h"
 #include "ModalDriver.h"
 
 #include <QPushButton>
@@ -47,22 +48,20 @@ private slots:
         QFETCH(QString, action);
         QFETCH(int, result);
         TfmIndstil dialog;
-        bool measureSeenLive = false;
-        whenModal([&](QWidget *) {
-            // selecting is enough: the measure changes before the dialog closes
-            QTest::mouseClick(dialog.rgAfstand->item(1), Qt::LeftButton);
-            measureSeenLive = dialog.distanceMeasure() == dmDirect;
-            if (action == QLatin1String("ok"))
-                QTest::mouseClick(dialog.OKBtn, Qt::LeftButton);
-            else if (action == QLatin1String("cancel"))
-                QTest::mouseClick(dialog.CancelBtn, Qt::LeftButton);
-            else if (action == QLatin1String("escape"))
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            else
-                dialog.close();
-        });
-        QCOMPARE(dialog.exec(), result);
-        QVERIFY(measureSeenLive);
+        int answer = -1;
+        Modal::open(dialog, nullptr, [&answer](int r) { answer = r; });
+        // selecting is enough: the measure changes before the dialog closes
+        QTest::mouseClick(dialog.rgAfstand->item(1), Qt::LeftButton);
+        QCOMPARE(dialog.distanceMeasure(), dmDirect);
+        if (action == QLatin1String("ok"))
+            QTest::mouseClick(dialog.OKBtn, Qt::LeftButton);
+        else if (action == QLatin1String("cancel"))
+            QTest::mouseClick(dialog.CancelBtn, Qt::LeftButton);
+        else if (action == QLatin1String("escape"))
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
+        QCOMPARE(answer, result);
         // no copy is restored on cancel
         QCOMPARE(dialog.distanceMeasure(), dmDirect);
     }
@@ -70,17 +69,14 @@ private slots:
     void enterDoesNotClose()
     {
         TfmIndstil dialog;
-        bool stillOpen = false;
-        whenModal([&](QWidget *) {
-            dialog.rgAfstand->item(0)->setFocus();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QTest::keyClick(&dialog, Qt::Key_Enter);
-            QCoreApplication::processEvents();
-            stillOpen = dialog.isVisible();
-            dialog.CancelBtn->click();
-        });
-        dialog.exec();
-        QVERIFY(stillOpen);
+        Modal::open(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.rgAfstand->item(0)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(&dialog, Qt::Key_Enter);
+        QCoreApplication::processEvents();
+        QVERIFY(dialog.isVisible());
+        dialog.CancelBtn->click();
         QVERIFY(!dialog.OKBtn->isDefault() && !dialog.CancelBtn->isDefault());
         QCOMPARE(dialog.OKBtn->focusPolicy(), Qt::NoFocus);
     }
@@ -88,26 +84,19 @@ private slots:
     void keepsPageAndSelectionBetweenShowings()
     {
         TfmIndstil dialog;
-        whenModal([&](QWidget *) {
-            dialog.rgAfstand->item(1)->click();
-            dialog.TabbedNotebook1->setCurrentIndex(1);
-            dialog.OKBtn->click();
-        });
-        dialog.exec();
-        QPoint where;
-        whenModal([&](QWidget *) {
-            where = dialog.pos();
-            QCOMPARE(dialog.TabbedNotebook1->currentIndex(), 1);
-            QCOMPARE(dialog.rgAfstand->itemIndex(), 1);
-            dialog.move(where + QPoint(13, 7));
-            dialog.CancelBtn->click();
-        });
-        dialog.exec();
-        whenModal([&](QWidget *) {
-            QCOMPARE(dialog.pos(), where + QPoint(13, 7));
-            dialog.CancelBtn->click();
-        });
-        dialog.exec();
+        Modal::open(dialog);
+        dialog.rgAfstand->item(1)->click();
+        dialog.TabbedNotebook1->setCurrentIndex(1);
+        dialog.OKBtn->click();
+        Modal::open(dialog);
+        const QPoint where = dialog.pos();
+        QCOMPARE(dialog.TabbedNotebook1->currentIndex(), 1);
+        QCOMPARE(dialog.rgAfstand->itemIndex(), 1);
+        dialog.move(where + QPoint(13, 7));
+        dialog.CancelBtn->click();
+        Modal::open(dialog);
+        QCOMPARE(dialog.pos(), where + QPoint(13, 7));
+        dialog.CancelBtn->click();
     }
 };
 

@@ -58,9 +58,10 @@ class TestSoak : public QObject
         return {own, QApplication::allWidgets().size(), QGuiApplication::allWindows().size()};
     }
 
+    // Answers the question open now.
     static void answer(const char *button)
     {
-        whenModal([button](QWidget *w) { w->findChild<QPushButton *>(QLatin1String(button))->click(); });
+        openModal()->findChild<QPushButton *>(QLatin1String(button))->click();
     }
 
     // Plays the running search to its end: a hit with guess `hitAt`, or six misses.
@@ -98,7 +99,6 @@ class TestSoak : public QObject
 
         if (i % 10 == 3) {
             // questions in the middle of a task, both ways
-            answer("NO");
             f.braet.bbStartClick();
             answer("NO");
             f.braet.bbLavOpgaveClick();
@@ -106,29 +106,26 @@ class TestSoak : public QObject
             f.braet.bbIndstilClick();
             answer("NO");
             f.braet.close();
+            answer("NO");
             QVERIFY(f.s().Mode != tmIdle);
-            answer("YES");
             f.places->push(5, 5);
             f.braet.bbStartClick();
+            answer("YES");
         }
         playToTheEnd(f, hitAt);
 
         if (i % 25 == 0) {
-            whenModal([&f, i](QWidget *) {
-                f.indstil().rgAfstand->setItemIndex(i % 2);
-                (i % 50 ? f.indstil().CancelBtn : f.indstil().OKBtn)->click();
-            });
             f.braet.bbIndstilClick();
-            whenModal([&f](QWidget *) { f.statistik().bbClose->click(); });
+            f.indstil().rgAfstand->setItemIndex(i % 2);
+            (i % 50 ? f.indstil().CancelBtn : f.indstil().OKBtn)->click();
             f.braet.bbStatistikClick();
-            whenModal([i](QWidget *w) {
-                auto *prompt = qobject_cast<TfmBrugerNavn *>(w);
-                prompt->edNavn->setText(QStringLiteral("Spiller %1").arg(i));
-                (i % 50 ? prompt->CancelBtn : prompt->OKBtn)->click();
-            });
-            AskPlayerName();
-            whenModal([](QWidget *w) { QTest::keyClick(w, Qt::Key_Return); });
+            f.statistik().bbClose->click();
+            AskPlayerName(nullptr, [](bool) {});
+            auto *prompt = qobject_cast<TfmBrugerNavn *>(openModal());
+            prompt->edNavn->setText(QStringLiteral("Spiller %1").arg(i));
+            (i % 50 ? prompt->CancelBtn : prompt->OKBtn)->click();
             f.braet.AboutClick();
+            QTest::keyClick(openModal(), Qt::Key_Return);
             f.braet.FormActivate();
         }
     }
@@ -146,7 +143,9 @@ private slots:
         for (int i = 0; i < tasks; ++i) {
             unsolvedBefore = f.s().Unsolved;
             oneTask(f, i);
-            // no event loop runs here: delete what the dialogs' drivers left
+            // what the event loop does between a child's clicks: the windows
+            // shown and closed are dealt with, the closed dialogs deleted
+            QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (QTest::currentTestFailed())
                 return;
