@@ -42,6 +42,7 @@ git archive --format=tar.gz -o "$folder/licenser/gitterspor-$version-kilde.tar.g
 key=$(cd "$folder" && xargs cat <"$out/files" | sha256sum | cut -c1-12)
 list=$( (echo "./"; cat "$out/files") | sed "s/.*/'&'/" | paste -sd, -)
 sed -e "s/@VERSION@/$version-$key/" -e "s|@FILES@|$list|" $web/sw.js >"$folder/sw.js"
+sed -i "s/@VERSION@/$version-$key/" "$folder/page.js" # the page fills the same cache
 rm "$out/files"
 
 for file in gitterspor.wasm gitterspor.js qtloader.js; do

@@ -6,8 +6,9 @@
 // takes it. Every byte sent is counted, for the benchmark.
 //     node serve.mjs PORT FOLDER...
 // PORT 0 takes a free port. Prints "listening PORT" when it answers; GET
-// /__bytes gives the bytes sent so far; /__offline?on=1 cuts the network (every
-// other request is dropped unanswered) until /__offline?on=0.
+// /__bytes gives the bytes sent so far, /__requests how often each file was
+// asked for (?reset=1 starts both anew); /__offline?on=1 cuts the network
+// (every other request is dropped unanswered) until /__offline?on=0.
 import { createServer } from 'node:http';
 import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
@@ -19,6 +20,7 @@ const types = {
     '.png': 'image/png', '.svg': 'image/svg+xml', '.txt': 'text/plain; charset=utf-8',
 };
 let sent = 0;
+let requests = {};
 let offline = false;
 
 async function file(path) {
@@ -38,6 +40,14 @@ const server = createServer(async (request, response) => {
         response.end(String(sent));
         return;
     }
+    if (url.pathname === '/__requests') {
+        response.end(JSON.stringify(requests));
+        if (url.searchParams.get('reset') === '1') {
+            requests = {};
+            sent = 0;
+        }
+        return;
+    }
     if (url.pathname === '/__offline') {
         offline = url.searchParams.get('on') === '1';
         response.end();
@@ -48,6 +58,7 @@ const server = createServer(async (request, response) => {
         return;
     }
     const path = decodeURIComponent(url.pathname.endsWith('/') ? url.pathname + 'index.html' : url.pathname);
+    requests[path] = (requests[path] || 0) + 1;
     const found = await file(path);
     if (!found) {
         response.writeHead(404).end();

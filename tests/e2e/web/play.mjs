@@ -83,13 +83,11 @@ async function until(test, timeout = 5000) {
 const windowNamed = (page, title, timeout) => until(async () => (await windows(page)).find(w => w.title === title), timeout);
 const gone = (page, title, timeout) => until(async () => !(await windows(page)).some(w => w.title === title), timeout);
 
-// Answers the open question from the keyboard, as the desktop test does,
-// once the question has the keyboard: Return "Ja", Escape "Nej".
+// Answers the open question from the keyboard, as a child does: the
+// question has the keyboard the moment it opens. Return "Ja", Escape "Nej".
 async function answer(page, key, title = '', timeout = 5000) {
-    const question = await windowNamed(page, title, timeout);
-    if (!question)
+    if (!await windowNamed(page, title, timeout))
         return false;
-    await click(page, [4, 4], question); // a click on the question gives it the keyboard
     await page.keyboard.press(key);
     return gone(page, title);
 }
@@ -121,6 +119,7 @@ async function pdfText(before) {
     return pdf ? execFileSync('pdftotext', ['-layout', join(downloads, pdf), '-'], { encoding: 'utf8' }) : '';
 }
 
+await fetch(`${url}__requests?reset=1`);
 const browser = await launch(browserName, downloads);
 try {
     // ---- a Chromebook's screen, by mouse and keyboard ----
@@ -157,9 +156,7 @@ try {
     await click(page, [1366 - 216 + 18, 20]); // "Udskriv opgave"
     const prompt = await windowNamed(page, 'Skriv dit navn');
     await check('printing asks for the name', () => prompt);
-    if (prompt)
-        await click(page, [120, 16], prompt); // the name box
-    await page.keyboard.type('Bo');
+    await page.keyboard.type('Bo'); // the name box has the keyboard as it opens
     await page.keyboard.press('Enter');
     const task = await pdfText(before);
     await check('the task printout is a PDF with the name in its title', () => /Bo/.test(task));
@@ -211,6 +208,47 @@ try {
     await check('the page says the game has ended, with a way to play again', () => page.waitForFunction(
         () => /Tak for spillet/.test(document.body.innerText) && document.querySelector('#message a'), { timeout: 5000 }));
     await page.close();
+
+    // ---- a whole task from the keyboard alone: composed at (7, 7) so that no
+    // luck is involved, solved in six guesses, printed with a typed name, and
+    // the game closed; every window has the keyboard as it opens ----
+    {
+        const keys = await openPage(browser, browserName, downloads, { width: 1366, height: 768 });
+        await startGame(keys);
+        const press = async (key, times = 1) => {
+            for (let n = 0; n < times; n++) {
+                await keys.keyboard.press(key);
+                await sleep(80);
+            }
+        };
+        await press('Escape'); // "Lav opgave"
+        await press('ArrowRight', 7);
+        await press('Space', 3); // x 7, y 7, "Løs opgaven"
+        for (let n = 1; n <= 6; n++) { // (1, 1) … (6, 6)
+            await press('ArrowRight');
+            await press('Space', 2);
+        }
+        const solved = await shot(keys, 'keyboard');
+        await check('six guesses by keyboard, then the solution', () => /6\. gæt/.test(sh(`notepad_words "${solved}" 0 0`) || '')
+            && pixel(solved, ...point(7, 7)) === '0,255,0');
+        const before = readdirSync(downloads);
+        await press('Tab', 3); // from "Start opgave" to "Udskriv opgave"
+        await press('Space');
+        await windowNamed(keys, 'Skriv dit navn');
+        await keys.keyboard.type('Åse Ørbæk');
+        await shot(keys, 'name-typed');
+        await press('Enter');
+        const printed = await pdfText(before);
+        await check('the name typed at once, æ, ø and å too, is in the printout', () => /Åse Ørbæk/.test(printed)
+            && /6\. gæt: ?\(6, ?6\)/.test(printed));
+        await keys.keyboard.down('Shift');
+        await press('Tab', 6); // back to "Luk Gitterspor"
+        await keys.keyboard.up('Shift');
+        await press('Space');
+        await check('"Luk Gitterspor?" is answered with Return', () => answer(keys, 'Enter'));
+        await check('and the game has ended', () => keys.waitForFunction(() => !window.gitterspor.running, { timeout: 5000 }));
+        await keys.close();
+    }
 
     // ---- the accessibility tree, once a screen reader asks for it ----
     if (chromium) {
@@ -304,6 +342,11 @@ try {
     await check('a second start with the network cut shows the board', () => startGame(offline));
     await fetch(`${url}__offline?on=0`);
     await check('leaving in the middle of a task asks first', () => asked === 'beforeunload');
+    // the page's own fetches went into the offline copy: the worker fetched none again
+    const requests = await (await fetch(`${url}__requests`)).json();
+    console.log(`   asked of the server: ${JSON.stringify(requests)}`);
+    await check('a first visit fetched the program once', () => ['/gitterspor.wasm', '/gitterspor.js', '/qtloader.js']
+        .every(file => requests[file] === 1));
     await offline.close();
 } finally {
     await browser.close();
