@@ -182,11 +182,16 @@ function download(file) {
 
 // Two live regions taking turns: the same words twice are spoken twice.
 let announcerTurn = 0;
+let game = null; // emscripten's module of the running game
 
 window.gitterspor = {
     running: false,
     inTask: false, // told by the game
     scale: gameScale(),
+    // the game's WebAssembly memory in bytes (it grows, never shrinks)
+    memory() {
+        return game && game.HEAP8 ? game.HEAP8.length : 0;
+    },
     // called by the game when its window has closed
     ended() {
         this.running = false;
@@ -235,6 +240,7 @@ async function start() {
         const module = compileGame('gitterspor.wasm');
         module.then(() => say('Gitterspor starter …'), () => {});
         await qtLoad({
+            preRun: [instance => { game = instance; }],
             qt: {
                 module,
                 containerElements: [document.getElementById('screen')],

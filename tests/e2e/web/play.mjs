@@ -173,6 +173,8 @@ try {
     const report = await pdfText(before);
     await check('the statistics printout is a PDF with the name', () => /Bo/.test(report) && /Antal gæt/.test(report));
     await check('the statistics window is still open after printing', () => windowNamed(page, 'Spil statistik', 500));
+    if (chromium) // the peak: WebAssembly memory only grows
+        console.log(`   WebAssembly memory after both printouts: ${await page.evaluate(() => window.gitterspor.memory())} bytes`);
     await check('the statistics window closes', () => answer(page, 'Escape', 'Spil statistik'));
 
     // the settings: direct distance, and the next guess is answered in it
@@ -305,11 +307,67 @@ try {
             const touched = await shot(ipad, 'touch');
             await check('a tap plays', () => ['255,0,0', '0,255,0'].includes(pixel(touched, ...at(point(2, 7)))));
             await check('a hold sets the yellow mark', () => pixel(touched, ...at(point(6, 2))) === '255,255,0');
+            // a touch the system takes back (the Home indicator, a palm) clicks
+            // nothing, and the taps after it play
+            await tap([26, 20]); // a new task, whatever became of the last
+            await answer(ipad, 'Enter', '', 1000);
+            const touch = await ipad.createCDPSession();
+            const [cx, cy] = at(xButton(6));
+            await touch.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: cx, y: cy }] });
+            await sleep(100);
+            await touch.send('Input.dispatchTouchEvent', { type: 'touchCancel', touchPoints: [] });
+            await sleep(150);
+            await tap(xButton(7));
+            await tap(yButton(3));
+            const after = await shot(ipad, 'touch-cancelled');
+            const disc = place => ['255,0,0', '0,255,0'].includes(pixel(after, ...at(point(...place))));
+            await check('after a cancelled touch the next taps play, and it clicked nothing', () =>
+                disc([7, 3]) && !disc([6, 3]));
         }
         await ipad.close();
     }
 
     if (chromium) {
+        // ---- installed on an iPad's Home Screen: a printout goes to the share
+        // sheet, named after it, not to a download ----
+        const app = await openPage(browser, browserName, downloads, { width: 1024, height: 768 });
+        await app.evaluateOnNewDocument(() => {
+            Object.defineProperty(navigator, 'standalone', { get: () => true });
+            navigator.canShare = data => !!(data && data.files && data.files.length);
+            navigator.share = async data => { window.shared = data.files.map(file => `${file.name} ${file.type} ${file.size}`); };
+        });
+        await startGame(app);
+        const beforeShare = readdirSync(downloads);
+        await click(app, [1024 - 216 + 18, 20]); // "Udskriv opgave"
+        await windowNamed(app, 'Skriv dit navn');
+        await app.keyboard.type('Bo');
+        await app.keyboard.press('Enter');
+        const shared = await until(() => app.evaluate(() => window.shared), 5000);
+        console.log(`   shared: ${shared}`);
+        await check('an installed app shares the printout, named after it, and downloads nothing', () => shared
+            && /^Gitterspor \(Bo\)\.pdf application\/pdf [1-9]/.test(shared[0])
+            && readdirSync(downloads).length === beforeShare.length);
+        await app.close();
+
+        // ---- a browser too old, or without WebAssembly (Lockdown Mode): told
+        // what it lacks and which browsers run the game, never the network ----
+        for (const [lacks, takeAway] of [
+            ['BigInt', () => { delete window.BigInt64Array; }],
+            ['WebAssembly', () => { delete window.WebAssembly; }],
+            ['WebGL', () => { HTMLCanvasElement.prototype.getContext = () => null; }]]) {
+            const old = await openPage(browser, browserName, null, { width: 1024, height: 768 });
+            await old.evaluateOnNewDocument(takeAway);
+            await old.goto(url);
+            const said = await until(() => old.evaluate(() => !document.querySelector('#message').hidden
+                && document.querySelector('#text').textContent), 10000);
+            console.log(`   without ${lacks}: ${said}`);
+            if (lacks === 'BigInt')
+                await shot(old, 'old-browser');
+            await check(`without ${lacks} the page says so, names the browsers that run it, and blames no network`,
+                () => said && said.includes(lacks) && /iPadOS 15/.test(said) && !/nettet/.test(said));
+            await old.close();
+        }
+
         // ---- a device pixel ratio of 2: drawn at the screen's ratio; and a
         // Chromebook in dark mode ----
         const sharp = await openPage(browser, browserName, null, { width: 1024, height: 768, deviceScaleFactor: 2 });
