@@ -16,11 +16,9 @@ const browser = await launch('chromium');
 const median = list => [...list].sort((a, b) => a - b)[Math.floor(list.length / 2)];
 const sent = async () => Number(await (await fetch(`${url}/__bytes`)).text());
 
-// ms from the request for the page to the program's first paint
-async function firstPaint(program) {
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    await page.evaluateOnNewDocument(() => {
+// The program prints FIRSTPAINT when it has painted: the page notes when.
+function watchFirstPaint(page) {
+    return page.evaluateOnNewDocument(() => {
         const log = console.log;
         console.log = (...args) => {
             if (String(args[0]).startsWith('FIRSTPAINT'))
@@ -28,6 +26,13 @@ async function firstPaint(program) {
             log(...args);
         };
     });
+}
+
+// ms from the request for the page to the program's first paint
+async function firstPaint(program) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await watchFirstPaint(page);
     await page.goto(`${url}/run.html?test=${program}`);
     await page.waitForFunction(() => window.firstPaintAt !== undefined, { timeout: 120000, polling: 20 });
     const ms = await page.evaluate(() => window.firstPaintAt);
@@ -55,14 +60,7 @@ async function visits(program, school) {
     const address = program === 'game' ? `${url}/` : `${url}/run.html?test=${program}`;
     const shown = program === 'game' ? () => window.gitterspor && window.gitterspor.running
         : () => window.firstPaintAt !== undefined;
-    await page.evaluateOnNewDocument(() => {
-        const log = console.log;
-        console.log = (...args) => {
-            if (String(args[0]).startsWith('FIRSTPAINT'))
-                window.firstPaintAt = performance.now();
-            log(...args);
-        };
-    });
+    await watchFirstPaint(page);
     const once = async () => {
         const before = await sent();
         const started = Date.now();
