@@ -252,28 +252,39 @@ try {
         await keys.close();
     }
 
-    // ---- the accessibility tree, once a screen reader asks for it ----
+    // ---- the accessibility tree, there from the start: the tool bar, the
+    // coordinate buttons, and the lattice as a grid of 11 rows of 11 points ----
     if (chromium) {
         const page = await openPage(browser, browserName, null, { width: 1366, height: 768 });
         await startGame(page);
         const a11y = await page.createCDPSession();
         await a11y.send('Accessibility.enable');
-        const names = async () => (await a11y.send('Accessibility.getFullAXTree')).nodes
-            .map(node => node.name && node.name.value).filter(Boolean);
-        // Qt offers its tree to the browser once a screen reader asks for it, by its button
-        const enable = await page.evaluate(() => [...document.querySelector('#qt-shadow-container').shadowRoot
-            .querySelectorAll('button.hidden-visually-read-by-screen-reader')].map(button => {
-                const text = button.textContent;
-                button.click();
-                return text;
-            }));
-        await check(`Qt's screen reader button is named in Danish (${enable})`, () => enable.length
-            && enable.every(text => text === 'Slå skærmlæser til'));
-        await sleep(500);
-        const found = await names();
+        const tree = async () => (await a11y.send('Accessibility.getFullAXTree')).nodes;
+        const named = nodes => nodes.map(node => node.name && node.name.value).filter(Boolean);
+        const found = named(await tree());
         console.log(`   accessibility tree: ${[...new Set(found)].slice(0, 40).join(' | ')}`);
         await check('the tool bar is in the accessibility tree', () => ['Start opgave', 'Lav opgave'].every(n => found.includes(n)));
         await check('the coordinate buttons are in the accessibility tree', () => found.includes('x 3') && found.includes('y 5'));
+        const nodes = await tree();
+        const byId = new Map(nodes.map(node => [node.nodeId, node]));
+        const grid = nodes.find(node => node.role && node.role.value === 'grid');
+        const rows = grid ? (grid.childIds || []).map(id => byId.get(id)).filter(n => n && n.role.value === 'row') : [];
+        const cells = rows.map(row => (row.childIds || []).map(id => byId.get(id)).filter(n => n && n.role.value === 'gridcell'));
+        const cellName = (row, column) => cells[row] && cells[row][column] && cells[row][column].name
+            ? cells[row][column].name.value : '';
+        console.log(`   the lattice: ${grid && grid.role.value} "${grid && grid.name && grid.name.value}", `
+            + `${rows.length} rows of ${cells.map(r => r.length).join(',')} cells; first "${cellName(0, 0)}", last "${cellName(10, 10)}"`);
+        await check('the lattice is a grid of 11 rows of 11 points, named as on the desktop', () => rows.length === 11
+            && cells.every(row => row.length === 11) && /^punkt \(0, 10\)/.test(cellName(0, 0))
+            && /^punkt \(10, 0\)/.test(cellName(10, 10)));
+        // a guess is said in the page's live region, the same words again too
+        await page.keyboard.press('Space'); // "Start opgave"
+        await page.keyboard.press('Space'); // x 0
+        await page.keyboard.press('Space'); // y 0
+        const heard = await until(() => page.evaluate(() => [...document.querySelectorAll('.announcer')]
+            .map(region => region.textContent).join('')), 3000);
+        console.log(`   the live region says: ${heard}`);
+        await check('a guess is said in the live region', () => /afstand|Netop/.test(heard || ''));
         await page.close();
     }
 
