@@ -2,9 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Gitterspor-projektet
 # SPDX-License-Identifier: MIT
 #
-# The browser build in Debian's Chromium and Firefox ESR, served from this
-# machine as a school's web host serves it: the unit and widget tests,
-# cross-built, in Chromium; the shipped folder played in both browsers.
+# The browser build in Debian's Chromium, Firefox ESR and WebKitGTK, served
+# from this machine as a school's web host serves it: the unit and widget
+# tests, cross-built, in Chromium; the shipped folder played in all three.
 # Usage: web.sh BUILD-DIR
 source "$(dirname "$0")/lib.sh"
 B=$(cd "$1" && pwd)
@@ -25,7 +25,7 @@ start_web_server "$B/dist/gitterspor-web" "$B/tests" "$HERE"
 start_x bare # Firefox draws WebGL only on a display
 
 check "the unit and widget tests pass in Chromium" node "$HERE/unit.mjs" "$B" "$URL"
-for browser in chromium firefox; do
+for browser in chromium firefox webkit; do
     check "the game plays in $browser" node "$HERE/play.mjs" $browser "$URL/" "$OUT"
 done
 finish

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: MIT
 //
 // Debian's own browsers, driven through puppeteer-core (Chromium through its
-// DevTools protocol, Firefox ESR through WebDriver BiDi); nothing is
-// downloaded. Shared by the browser test and the benchmark.
+// DevTools protocol, Firefox ESR through WebDriver BiDi) and WebKitGTK through
+// W3C WebDriver (webdriver.mjs); nothing is downloaded. Shared by the browser test and the benchmark.
 import puppeteer from 'puppeteer-core';
+import { launchWebKit } from './webdriver.mjs';
 
 // Chromium draws WebGL with SwiftShader here, and asks no server of Google's.
 const chromiumArgs = ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
@@ -12,6 +13,8 @@ const chromiumArgs = ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsaf
     '--no-first-run', '--disable-features=Translate,MediaRouter'];
 
 export async function launch(name, downloads) {
+    if (name === 'webkit')
+        return launchWebKit(downloads);
     if (name === 'firefox') {
         // Firefox has WebGL only with a display (Xvfb), not headless
         return puppeteer.launch({

@@ -1,0 +1,130 @@
+// SPDX-FileCopyrightText: 2026 Gitterspor-projektet
+// SPDX-License-Identifier: MIT
+//
+// Debian's WebKitGTK (MiniBrowser, the engine of every browser on an iPad)
+// driven over W3C WebDriver by WebKitWebDriver, behind the few calls of
+// puppeteer's that the play script makes. Puppeteer does not drive WebKit.
+// One session, one browser profile; each page is a tab of its own.
+import { spawn } from 'node:child_process';
+import { mkdtempSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { createServer } from 'node:net';
+
+const miniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
+const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
+const keys = {
+    Enter: '\uE007', Escape: '\uE00C', Tab: '\uE004', Shift: '\uE008', Space: ' ',
+    ArrowLeft: '\uE012', ArrowUp: '\uE013', ArrowRight: '\uE014', ArrowDown: '\uE015',
+};
+
+function freePort() {
+    return new Promise(resolve => {
+        const server = createServer().listen(0, '127.0.0.1', () => {
+            const { port } = server.address();
+            server.close(() => resolve(port));
+        });
+    });
+}
+
+class Session {
+    constructor(base) {
+        this.base = base;
+    }
+    async send(method, path, body) {
+        const response = await fetch(`${this.base}${path}`, {
+            method, headers: { 'Content-Type': 'application/json' }, body: body && JSON.stringify(body),
+        });
+        const answer = await response.json();
+        if (answer.value && answer.value.error)
+            throw new Error(`${path}: ${answer.value.error}: ${answer.value.message}`);
+        return answer.value;
+    }
+}
+
+class Page {
+    constructor(session, handle) {
+        this.session = session;
+        this.handle = handle;
+        this.held = new Set();
+        this.mouse = { click: (x, y) => this.actions([{ type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' },
+            actions: [{ type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport' },
+                { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }] }]) };
+        this.keyboard = {
+            press: key => this.keys([{ type: 'keyDown', value: keys[key] || key }, { type: 'keyUp', value: keys[key] || key }]),
+            down: key => this.keys([{ type: 'keyDown', value: keys[key] || key }]),
+            up: key => this.keys([{ type: 'keyUp', value: keys[key] || key }]),
+            type: text => this.keys([...text].flatMap(c => [{ type: 'keyDown', value: c }, { type: 'keyUp', value: c }])),
+        };
+    }
+    async command(method, path, body) {
+        await this.session.send('POST', '/window', { handle: this.handle });
+        return this.session.send(method, path, body);
+    }
+    actions(sources) {
+        return this.command('POST', '/actions', { actions: sources });
+    }
+    keys(actions) {
+        return this.actions([{ type: 'key', id: 'keyboard', actions }]);
+    }
+    on() {} // page errors and dialogs: WebDriver answers a page's prompts itself
+    once() {}
+    goto(url) {
+        return this.command('POST', '/url', { url });
+    }
+    evaluate(fn, ...args) {
+        return this.command('POST', '/execute/sync', { script: `return (${fn}).apply(null, arguments);`, args });
+    }
+    async waitForFunction(fn, { timeout = 30000, polling = 50 } = {}) {
+        for (const end = Date.now() + timeout; Date.now() < end; await sleep(polling)) {
+            if (await this.evaluate(fn).catch(() => false))
+                return true;
+        }
+        throw new Error(`waiting for ${fn} timed out`);
+    }
+    async setViewport({ width, height }) {
+        // the window's size less what its frame takes is the page's
+        await this.command('POST', '/window/rect', { width, height });
+        const inner = await this.evaluate(() => [innerWidth, innerHeight]);
+        await this.command('POST', '/window/rect', { width: 2 * width - inner[0], height: 2 * height - inner[1] });
+    }
+    async screenshot({ path }) {
+        writeFileSync(path, Buffer.from(await this.command('GET', '/screenshot'), 'base64'));
+    }
+    async close() {
+        await this.command('DELETE', '/window');
+    }
+}
+
+// A browser whose pages are tabs of one MiniBrowser, on the X display of
+// DISPLAY; its downloads land in DOWNLOADS (the XDG download folder, which
+// GLib reads from user-dirs.dirs).
+export async function launchWebKit(downloads) {
+    const port = await freePort();
+    const config = mkdtempSync(join(tmpdir(), 'webkit-'));
+    writeFileSync(join(config, 'user-dirs.dirs'), `XDG_DOWNLOAD_DIR="${downloads}"\n`);
+    const env = { ...process.env, XDG_CONFIG_HOME: config };
+    const driver = spawn('WebKitWebDriver', [`--port=${port}`], { env, stdio: 'ignore' });
+    const base = `http://127.0.0.1:${port}`;
+    let value = null;
+    for (const end = Date.now() + 20000; !value && Date.now() < end; await sleep(100)) {
+        value = await fetch(`${base}/session`, { method: 'POST', headers: { 'Content-Type': 'application/json' },
+            body: JSON.stringify({ capabilities: { alwaysMatch: { browserName: 'MiniBrowser',
+                'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] } } } }) })
+            .then(response => response.json()).then(answer => answer.value).catch(() => null);
+    }
+    if (!value || !value.sessionId)
+        throw new Error(`WebKitWebDriver gave no session: ${JSON.stringify(value)}`);
+    const session = new Session(`${base}/session/${value.sessionId}`);
+    return {
+        // a tab of its own; the session's first tab stays, or closing the
+        // last page would end the session
+        async newPage() {
+            return new Page(session, (await session.send('POST', '/window/new', { type: 'tab' })).handle);
+        },
+        async close() {
+            await session.send('DELETE', '').catch(() => {});
+            driver.kill();
+        },
+    };
+}
