@@ -114,9 +114,13 @@ async function keepForOffline() {
         if (fetchedGame && !(await cache.match('gitterspor.wasm')))
             await cache.put('gitterspor.wasm', fetchedGame);
         // the page's own files are in the browser's cache from this very load
-        for (const file of ['./', 'gitterspor.js', 'qtloader.js', 'page.js']) {
-            if (!(await cache.match(file)))
-                await cache.put(file, await fetch(file, { cache: 'force-cache' }));
+        for (const file of ['./', 'gitterspor.js', 'qtloader.js', 'page.js', 'manifest.webmanifest']) {
+            if (await cache.match(file))
+                continue;
+            const response = await fetch(file, { cache: 'force-cache' });
+            if (file === './')
+                await cache.put('index.html', response.clone());
+            await cache.put(file, response);
         }
     } catch (error) {
         console.warn('offline copy', error);
