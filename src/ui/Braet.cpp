@@ -311,7 +311,7 @@ void TfmBraet::paintTaskPage(QPainter &painter, int resolution, const QString &t
 
 void TfmBraet::PrintTask()
 {
-    auto title = [this] {
+    auto title = [] {
         return PlayerName().isEmpty() ? tr("Gitterspor") : tr("Gitterspor (%1)").arg(PlayerName());
     };
     PrintJob::run(this, AskPlayerName, title, [this, title](QPainter &painter, const PrintPage &page) {
