@@ -53,7 +53,7 @@ start_x() { # [bare]
     # starting right after the check below on a busy machine.
     exec 9>/tmp/gitterspor-xvfb.lock
     flock 9
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" 9>&- >"$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset 3>"$WORK/display" 9>&- >"$WORK/xvfb.log" 2>&1 &
     PIDS+=($!)
     wait_for 60 eval '[ -s "$WORK/display" ] && xdpyinfo -display ":$(cat "$WORK/display")" >/dev/null 2>&1' \
         || { fail "the X server answers within a minute"; cat "$WORK/xvfb.log"; exit 1; }

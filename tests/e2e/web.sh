@@ -23,7 +23,12 @@ start_web_server() { # FOLDER...
     URL=http://127.0.0.1:$(sed -n 's/^listening //p' "$WORK/server.log")
 }
 start_web_server "$B/dist/gitterspor-web" "$B/tests" "$HERE"
-start_x bare # Firefox draws WebGL only on a display
+# as a user's browser runs: without a UTF-8 locale Chromium names a download
+# "Gitterspor (Åse).pdf" just "download"
+export LANG=C.UTF-8
+# Firefox draws WebGL only on a display; WebKit's windows, a page of 1366 x
+# 768 or 768 x 1024 and their tool bar, fit on it
+XVFB_SCREEN=1920x1440x24 start_x bare
 
 check "the unit and widget tests pass in Chromium" node "$HERE/unit.mjs" "$B" "$URL"
 for browser in chromium firefox webkit; do

@@ -223,7 +223,9 @@ private slots:
         QTest::keyClick(w, Qt::Key_Escape);
         QCOMPARE(answer, int(mrNo));
         QVERIFY(over);
+#ifndef Q_OS_WASM // a browser's window frames are Qt's own drawing, laid out after the window is placed
         QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
+#endif
         QCOMPARE(moved, QPoint(10, 20));
     }
 

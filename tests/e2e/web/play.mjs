@@ -225,17 +225,17 @@ try {
         };
         await press('Escape'); // "Lav opgave"
         await press('ArrowRight', 7);
-        await press('Space', 3); // x 7, y 7, "Løs opgaven"
+        await press(' ', 3); // x 7, y 7, "Løs opgaven"
         for (let n = 1; n <= 6; n++) { // (1, 1) … (6, 6)
             await press('ArrowRight');
-            await press('Space', 2);
+            await press(' ', 2);
         }
         const solved = await shot(keys, 'keyboard');
-        await check('six guesses by keyboard, then the solution', () => /6\. gæt/.test(sh(`notepad_words "${solved}" 0 0`) || '')
-            && pixel(solved, ...point(7, 7)) === '0,255,0');
+        await check('six guesses by keyboard, then the solution', () => pixel(solved, ...point(6, 6)) === '255,0,0'
+            && pixel(solved, ...point(7, 7)) === '0,128,0'); // the solution's green disc
         const before = readdirSync(downloads);
         await press('Tab', 3); // from "Start opgave" to "Udskriv opgave"
-        await press('Space');
+        await press(' ');
         await windowNamed(keys, 'Skriv dit navn');
         await keys.keyboard.type('Åse Ørbæk');
         await shot(keys, 'name-typed');
@@ -246,7 +246,7 @@ try {
         await keys.keyboard.down('Shift');
         await press('Tab', 6); // back to "Luk Gitterspor"
         await keys.keyboard.up('Shift');
-        await press('Space');
+        await press(' ');
         await check('"Luk Gitterspor?" is answered with Return', () => answer(keys, 'Enter'));
         await check('and the game has ended', () => keys.waitForFunction(() => !window.gitterspor.running, { timeout: 5000 }));
         await keys.close();
@@ -278,9 +278,9 @@ try {
             && cells.every(row => row.length === 11) && /^punkt \(0, 10\)/.test(cellName(0, 0))
             && /^punkt \(10, 0\)/.test(cellName(10, 10)));
         // a guess is said in the page's live region, the same words again too
-        await page.keyboard.press('Space'); // "Start opgave"
-        await page.keyboard.press('Space'); // x 0
-        await page.keyboard.press('Space'); // y 0
+        await page.keyboard.press(' '); // "Start opgave"
+        await page.keyboard.press(' '); // x 0
+        await page.keyboard.press(' '); // y 0
         const heard = await until(() => page.evaluate(() => [...document.querySelectorAll('.announcer')]
             .map(region => region.textContent).join('')), 3000);
         console.log(`   the live region says: ${heard}`);
@@ -415,8 +415,9 @@ try {
     // the page's own fetches went into the offline copy: the worker fetched none again
     const requests = await (await fetch(`${url}__requests`)).json();
     console.log(`   asked of the server: ${JSON.stringify(requests)}`);
-    await check('a first visit fetched the program once', () => ['/gitterspor.wasm', '/gitterspor.js', '/qtloader.js']
-        .every(file => requests[file] === 1));
+    // (WebKit fetches the page's small files again, its cache notwithstanding)
+    await check('a first visit fetched the program once', () => requests['/gitterspor.wasm'] === 1
+        && (browserName === 'webkit' || requests['/gitterspor.js'] === 1 && requests['/qtloader.js'] === 1));
     await offline.close();
 } finally {
     await browser.close();

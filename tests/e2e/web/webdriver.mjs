@@ -50,11 +50,22 @@ class Page {
         this.mouse = { click: (x, y) => this.actions([{ type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' },
             actions: [{ type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport' },
                 { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }] }]) };
+        // a key held down (Shift) is pressed again before each key: WebKit lets
+        // go of it between two calls
+        const value = key => keys[key] || key;
+        const stroke = key => [...this.held].map(held => ({ type: 'keyDown', value: held }))
+            .concat({ type: 'keyDown', value: value(key) }, { type: 'keyUp', value: value(key) });
         this.keyboard = {
-            press: key => this.keys([{ type: 'keyDown', value: keys[key] || key }, { type: 'keyUp', value: keys[key] || key }]),
-            down: key => this.keys([{ type: 'keyDown', value: keys[key] || key }]),
-            up: key => this.keys([{ type: 'keyUp', value: keys[key] || key }]),
-            type: text => this.keys([...text].flatMap(c => [{ type: 'keyDown', value: c }, { type: 'keyUp', value: c }])),
+            press: key => this.keys(stroke(key)),
+            down: key => {
+                this.held.add(value(key));
+                return this.keys([{ type: 'keyDown', value: value(key) }]);
+            },
+            up: key => {
+                this.held.delete(value(key));
+                return this.keys([{ type: 'keyUp', value: value(key) }]);
+            },
+            type: text => this.keys([...text].flatMap(stroke)),
         };
     }
     async command(method, path, body) {
@@ -83,16 +94,21 @@ class Page {
         throw new Error(`waiting for ${fn} timed out`);
     }
     async setViewport({ width, height }) {
-        // the window's size less what its frame takes is the page's
-        await this.command('POST', '/window/rect', { width, height });
-        const inner = await this.evaluate(() => [innerWidth, innerHeight]);
-        await this.command('POST', '/window/rect', { width: 2 * width - inner[0], height: 2 * height - inner[1] });
+        // the window's size less what its frame and tool bar take is the page's
+        for (let tries = 0; tries < 3; tries++) {
+            const [innerW, innerH, outerW, outerH] = await this.evaluate(() => [innerWidth, innerHeight, outerWidth, outerHeight]);
+            if (innerW === width && innerH === height)
+                return;
+            await this.command('POST', '/window/rect', { width: outerW + width - innerW, height: outerH + height - innerH });
+            await sleep(200);
+        }
     }
     async screenshot({ path }) {
         writeFileSync(path, Buffer.from(await this.command('GET', '/screenshot'), 'base64'));
     }
     async close() {
         await this.command('DELETE', '/window');
+        await this.session.send('POST', '/window', { handle: this.session.home });
     }
 }
 
@@ -116,11 +132,12 @@ export async function launchWebKit(downloads) {
     if (!value || !value.sessionId)
         throw new Error(`WebKitWebDriver gave no session: ${JSON.stringify(value)}`);
     const session = new Session(`${base}/session/${value.sessionId}`);
+    session.home = await session.send('GET', '/window');
     return {
         // a tab of its own; the session's first tab stays, or closing the
         // last page would end the session
         async newPage() {
-            return new Page(session, (await session.send('POST', '/window/new', { type: 'tab' })).handle);
+            return new Page(session, (await session.send('POST', '/window/new', { type: 'window' })).handle);
         },
         async close() {
             await session.send('DELETE', '').catch(() => {});
