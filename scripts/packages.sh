@@ -18,4 +18,5 @@ WINDOWS_PACKAGES=(cmake ninja-build g++ dpkg-dev g++-mingw-w64-x86-64-posix binu
 WEB_PACKAGES=(cmake ninja-build g++ dpkg-dev emscripten qt6-base-dev qt6-base-dev-tools qt6-svg-dev
               fonts-liberation2 brotli zip chromium firefox-esr nodejs npm poppler-utils imagemagick python3
               xvfb xauth x11-utils tesseract-ocr tesseract-ocr-dan webkitgtk-webdriver
-              orca python3-pyatspi dbus-x11 at-spi2-core speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins)
+              orca python3-pyatspi dbus-x11 at-spi2-core speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins
+              icewm xdotool)

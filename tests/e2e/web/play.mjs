@@ -243,10 +243,16 @@ try {
         const printed = await pdfText(before);
         await check('the name typed at once, æ, ø and å too, is in the printout', () => /Åse Ørbæk/.test(printed)
             && /6\. gæt: ?\(6, ?6\)/.test(printed));
-        await keys.keyboard.down('Shift');
-        await press('Tab', 6); // back to "Luk Gitterspor"
-        await keys.keyboard.up('Shift');
-        await press(' ');
+        if (browserName === 'webkit') {
+            // WebKitGTK's driver sends Shift+Tab as Tab (the printout asked
+            // for again): the question is opened by mouse there
+            await click(keys, [1366 - 44 + 18, 20]);
+        } else {
+            await keys.keyboard.down('Shift');
+            await press('Tab', 6); // back to "Luk Gitterspor"
+            await keys.keyboard.up('Shift');
+            await press(' ');
+        }
         await check('"Luk Gitterspor?" is answered with Return', () => answer(keys, 'Enter'));
         await check('and the game has ended', () => keys.waitForFunction(() => !window.gitterspor.running, { timeout: 5000 }));
         await keys.close();
