@@ -214,7 +214,7 @@ private slots:
         QWidget *w = openModal();
         QVERIFY(w);
         over = w->windowHandle()->transientParent() == owner->windowHandle();
-        const QPoint offCentre = w->frameGeometry().center() - w->screen()->geometry().center();
+        [[maybe_unused]] const QPoint offCentre = w->frameGeometry().center() - w->screen()->geometry().center();
         w->move(10, 20);
         owner->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
