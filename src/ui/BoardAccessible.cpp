@@ -40,7 +40,14 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (!m_grid || t != QAccessible::Name)
+        if (!m_grid)
+            return {};
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // one of its own, which a browser's grid refers to its points by
+        if (t == QAccessible::Identifier)
+            return QStringLiteral("punkt-%1-%2").arg(column()).arg(flipRow(row()));
+#endif
+        if (t != QAccessible::Name)
             return {};
         return m_grid->pointDescription(column(), flipRow(row()));
     }
