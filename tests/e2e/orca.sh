@@ -4,14 +4,9 @@
 #
 # Plays a game from the keyboard alone with the Orca screen reader running,
 # and checks what Orca says: the focused buttons, every guess's result, the
-# board's points and marks, and the question of a dialog. With --browser,
-# the browser build's page in Firefox ESR: a guess's result and the lattice's
-# points, which the game says in the page's live region.
+# board's points and marks, and the question of a dialog.
 # Usage: orca.sh PROGRAM [LOG-DIR]
-#        orca.sh --browser URL [LOG-DIR]
 PRIVATE_BUS=1 source "$(dirname "$0")/lib.sh"
-BROWSER_URL=
-[ "$1" != --browser ] || { BROWSER_URL=$2; shift; }
 PROGRAM=$1
 OUT=${2:-$WORK}
 mkdir -p "$OUT"
@@ -74,38 +69,6 @@ if [ "$(spoken)" -eq 0 ]; then
 fi
 pass "Orca starts and speaks"
 sleep 0.5 # Orca greets before it has settled, and nothing tells when it has
-
-in_the_browser() {
-    mkdir -p "$WORK/firefox"
-    printf 'user_pref("%s", %s);\n' webgl.force-enabled true browser.shell.checkDefaultBrowser false \
-        datareporting.policy.dataSubmissionEnabled false browser.aboutwelcome.enabled false \
-        toolkit.telemetry.reportingpolicy.firstRun false >"$WORK/firefox/user.js"
-    before=$(spoken)
-    GNOME_ACCESSIBILITY=1 firefox-esr --no-remote --profile "$WORK/firefox" --kiosk "$1" >"$WORK/firefox.log" 2>&1 &
-    PIDS+=($!)
-    wait_for 30 eval 'WID=$(xdotool search --onlyvisible --name "Gitterspor" 2>/dev/null | head -n 1); [ -n "$WID" ]' \
-        || { fail "Firefox shows the game's page"; cat "$WORK/firefox.log"; finish; }
-    check "Orca reads the page as it loads" heard "$before" "Gitterspor"
-    # the game runs once its tool bar is drawn, light over the page's green,
-    # and the splash has gone by itself
-    board_drawn() { import -window root "$WORK/page.png" && light "$WORK/page.png" 1280x36+0+2; }
-    check "the board is drawn" wait_for 60 board_drawn
-    sleep 4
-    LC_ALL=C.UTF-8 xdotool windowactivate "$WID" >/dev/null 2>&1
-    # keys that move only Qt's focus, which Orca is not told of in a page
-    key() { LC_ALL=C.UTF-8 xdotool key --clearmodifiers "$1"; sleep 0.3; }
-    key space # "Start opgave" has the keyboard
-    key space # x 0
-    press space "afstand|Netop"
-    # the board after the x row, walked by the arrow keys
-    for _ in $(seq 7); do key Tab; done
-    press Tab "punkt \(0, 0\)"
-    press Up "punkt \(0, 1\)"
-    stop_orca
-    grep "SPEECH OUTPUT\|>>>" "$OUT/orca-speech.txt" | sed 's/^[0-9:.,-]* //' >"$OUT/orca-spoken-browser.txt"
-    finish
-}
-[ -z "$BROWSER_URL" ] || in_the_browser "$BROWSER_URL"
 
 # The window activated before the program reaches the accessibility bus, on
 # purpose, as a busy machine can have it: the program runs on a session bus
