@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: MIT
 //
 // The browser build played in a real browser, as a child plays it: laid out,
-// a guess by mouse, a composed task, printing to PDF, the settings, help,
-// touch, the sizes of a Chromebook and an iPad, a device pixel ratio of 2,
-// dark mode, the accessibility tree, and a second start with the network cut.
+// a guess by mouse, a composed task, printing to PDF, the settings, help, a
+// whole task by keyboard alone, touch and a touch cancelled, the sizes of a
+// Chromebook and an iPad, an installed app's printout, browsers too old, a
+// device pixel ratio of 2, dark mode, the accessibility tree and the live
+// region, a second start with the network cut, and what the server was
+// asked for.
 //     node play.mjs chromium|firefox|webkit URL OUT-FOLDER
 // The pictures and the text on them are checked with tests/e2e/lib.sh.
 import { execFileSync } from 'node:child_process';
