@@ -77,7 +77,7 @@ sleep 0.5 # Orca greets before it has settled, and nothing tells when it has
 
 in_the_browser() {
     local before; before=$(spoken)
-    chromium --no-sandbox --user-data-dir="$WORK/chromium" --no-first-run --no-default-browser-check \
+    chromium --no-sandbox --user-data-dir="$WORK/chromium" --no-first-run --no-default-browser-check --disable-features=Translate \
         --force-renderer-accessibility --use-angle=swiftshader --enable-unsafe-swiftshader \
         --window-size=1280,900 --app="$1" >"$WORK/chromium.log" 2>&1 &
     PIDS+=($!)
@@ -89,7 +89,7 @@ in_the_browser() {
     press space "y 0"
     press space "1\. gæt: \(0,0\), (afstand|Netop)"
     # the board after the x row, walked by the arrow keys
-    for _ in $(seq 7); do press Tab; done
+    for _ in $(seq 10); do press Tab; done
     press Tab "punkt \(0, 0\)"
     press Up "punkt \(0, 1\)"
     stop_orca
