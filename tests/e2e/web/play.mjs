@@ -97,7 +97,9 @@ async function answer(page, key, title = '', timeout = 5000) {
 
 async function startGame(page, path = '') {
     await page.goto(url + path);
-    await boardShown(page);
+    await boardShown(page).catch(async error => {
+        throw new Error(`${error.message}; the page says: ${await page.evaluate(() => document.body.innerText)}`);
+    });
     // the splash goes by itself
     await sleep(500);
     return gone(page, 'fmSplash', 6000);
