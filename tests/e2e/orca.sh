@@ -77,7 +77,9 @@ sleep 0.5 # Orca greets before it has settled, and nothing tells when it has
 
 in_the_browser() {
     local before; before=$(spoken)
-    chromium --no-sandbox --user-data-dir="$WORK/chromium" --no-first-run --no-default-browser-check --disable-features=Translate \
+    # a Danish page in an English browser: no offer to translate it
+    mkdir -p "$WORK/chromium/Default" && echo '{"translate": {"enabled": false}}' >"$WORK/chromium/Default/Preferences"
+    chromium --no-sandbox --user-data-dir="$WORK/chromium" --no-first-run --no-default-browser-check \
         --force-renderer-accessibility --use-angle=swiftshader --enable-unsafe-swiftshader \
         --window-size=1280,900 --app="$1" >"$WORK/chromium.log" 2>&1 &
     PIDS+=($!)
