@@ -4,8 +4,7 @@
 #
 # The browser build in Debian's Chromium, Firefox ESR and WebKitGTK, served
 # from this machine as a school's web host serves it: the unit and widget
-# tests, cross-built, in Chromium; the shipped folder played in all three,
-# and read aloud by Orca in Chromium.
+# tests, cross-built, in Chromium; the shipped folder played in all three.
 # Usage: web.sh BUILD-DIR
 source "$(dirname "$0")/lib.sh"
 B=$(cd "$1" && pwd)
@@ -34,5 +33,4 @@ check "the unit and widget tests pass in Chromium" node "$HERE/unit.mjs" "$B" "$
 for browser in chromium firefox webkit; do
     check "the game plays in $browser" node "$HERE/play.mjs" $browser "$URL/" "$OUT"
 done
-check "Orca speaks the game in Chromium" bash "$HERE/../orca.sh" --browser "$URL/" "$OUT"
 finish
