@@ -4,9 +4,14 @@
 #
 # Plays a game from the keyboard alone with the Orca screen reader running,
 # and checks what Orca says: the focused buttons, every guess's result, the
-# board's points and marks, and the question of a dialog.
+# board's points and marks, and the question of a dialog. With --browser,
+# the browser build's page in Chromium: the game as it opens, a guess's
+# result (from the page's live region) and the lattice's points.
 # Usage: orca.sh PROGRAM [LOG-DIR]
+#        orca.sh --browser URL [LOG-DIR]
 PRIVATE_BUS=1 source "$(dirname "$0")/lib.sh"
+BROWSER_URL=
+[ "$1" != --browser ] || { BROWSER_URL=$2; shift; }
 PROGRAM=$1
 OUT=${2:-$WORK}
 mkdir -p "$OUT"
@@ -69,6 +74,31 @@ if [ "$(spoken)" -eq 0 ]; then
 fi
 pass "Orca starts and speaks"
 sleep 0.5 # Orca greets before it has settled, and nothing tells when it has
+
+in_the_browser() {
+    local before; before=$(spoken)
+    # a Danish page in an English browser: no offer to translate it
+    mkdir -p "$WORK/chromium/Default" && echo '{"translate": {"enabled": false}}' >"$WORK/chromium/Default/Preferences"
+    chromium --no-sandbox --user-data-dir="$WORK/chromium" --no-first-run --no-default-browser-check \
+        --force-renderer-accessibility --use-angle=swiftshader --enable-unsafe-swiftshader \
+        --window-size=1280,900 --app="$1" >"$WORK/chromium.log" 2>&1 &
+    PIDS+=($!)
+    # the game has the keyboard once it is up
+    check "Orca says \"Start opgave\" as the game opens" wait_for 60 said "$before" "Start opgave" \
+        || { sed 's/^/    chromium: /' "$WORK/chromium.log" | tail -n 20; }
+    sleep 1 # Orca goes on presenting the page for a while
+    press space "x 0"
+    press space "y 0"
+    press space "1\. gæt: \(0,0\), (afstand|Netop)"
+    # the board after the x row, walked by the arrow keys
+    for _ in $(seq 10); do press Tab; done
+    press Tab "punkt \(0, 0\)"
+    press Up "punkt \(0, 1\)"
+    stop_orca
+    grep "SPEECH OUTPUT\|>>>" "$OUT/orca-speech.txt" | sed 's/^[0-9:.,-]* //' >"$OUT/orca-spoken-browser.txt"
+    finish
+}
+[ -z "$BROWSER_URL" ] || in_the_browser "$BROWSER_URL"
 
 # The window activated before the program reaches the accessibility bus, on
 # purpose, as a busy machine can have it: the program runs on a session bus

@@ -4,7 +4,8 @@
 #
 # The browser build in Debian's Chromium, Firefox ESR and WebKitGTK, served
 # from this machine as a school's web host serves it: the unit and widget
-# tests, cross-built, in Chromium; the shipped folder played in all three.
+# tests, cross-built, in Chromium; the shipped folder played in all three,
+# and read aloud by Orca in Chromium.
 # Usage: web.sh BUILD-DIR
 source "$(dirname "$0")/lib.sh"
 B=$(cd "$1" && pwd)
@@ -29,8 +30,10 @@ export LANG=C.UTF-8
 # 768 or 768 x 1024 and their tool bar, fit on it
 XVFB_SCREEN=1920x1440x24 start_x bare
 
+ulimit -c unlimited # a browser's crash leaves its core in $OUT
 check "the unit and widget tests pass in Chromium" node "$HERE/unit.mjs" "$B" "$URL"
 for browser in chromium firefox webkit; do
     check "the game plays in $browser" node "$HERE/play.mjs" $browser "$URL/" "$OUT"
 done
+check "Orca speaks the game in Chromium" bash "$HERE/../orca.sh" --browser "$URL/" "$OUT"
 finish

@@ -6,9 +6,9 @@
 // puppeteer's that the play script makes. Puppeteer does not drive WebKit.
 // One session, one browser profile; each page is a tab of its own.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, openSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
 import { createServer } from 'node:net';
 
 const miniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
@@ -120,7 +120,10 @@ export async function launchWebKit(downloads) {
     const config = mkdtempSync(join(tmpdir(), 'webkit-'));
     writeFileSync(join(config, 'user-dirs.dirs'), `XDG_DOWNLOAD_DIR="${downloads}"\n`);
     const env = { ...process.env, XDG_CONFIG_HOME: config };
-    const driver = spawn('WebKitWebDriver', [`--port=${port}`], { env, stdio: 'ignore' });
+    // what the driver and the browser print, and the core of a process of
+    // theirs that crashes, are kept beside the downloads
+    const log = openSync(join(dirname(downloads), 'webkit.log'), 'w');
+    const driver = spawn('WebKitWebDriver', [`--port=${port}`], { env, cwd: dirname(downloads), stdio: ['ignore', log, log] });
     const base = `http://127.0.0.1:${port}`;
     let value = null;
     for (const end = Date.now() + 20000; !value && Date.now() < end; await sleep(100)) {
