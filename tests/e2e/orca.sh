@@ -92,7 +92,12 @@ in_the_browser() {
     press space "1\. gæt: \(0,0\), (afstand|Netop)"
     # the board after the x row, walked by the arrow keys
     for _ in $(seq 10); do press Tab; done
+    local entered; entered=$(spoken)
     press Tab "punkt \(0, 0\)"
+    # in a page Orca reads by its own keys until a point of the lattice has
+    # the focus; the arrow keys are the game's once it says so, and a child
+    # hears it out
+    check "Orca hands the arrow keys to the lattice" heard "$entered" "Fokustilstand" && sleep 1
     press Up "punkt \(0, 1\)"
     stop_orca
     grep "SPEECH OUTPUT\|>>>" "$OUT/orca-speech.txt" | sed 's/^[0-9:.,-]* //' >"$OUT/orca-spoken-browser.txt"
